@@ -1,0 +1,95 @@
+#include "data/loader.h"
+
+#include <cstdint>
+#include <cstring>
+
+#include "platform/file_io.h"
+#include "platform/program_dir.h"
+#include "platform/utf8.h"
+
+namespace tavra {
+namespace {
+
+int32_t ReadInt32(std::string_view bytes, size_t offset) {
+  uint32_t v = 0;
+  for (int i = 3; i >= 0; --i)
+    v = (v << 8) | static_cast<unsigned char>(bytes[offset + static_cast<size_t>(i)]);
+  return static_cast<int32_t>(v);
+}
+
+int32_t Fail(TimetableData& data, LoadError error) {
+  data.loadError = std::move(error);
+  data.LoadStatus.store(kLoadFailed, std::memory_order_release);
+  return kLoadFailed;
+}
+
+}  // namespace
+
+bool CheckFileLayout(std::string_view index, size_t recordFileSize, LoadError& error) {
+  if (index.size() < kIndexFileMinSize) {
+    error = {kIndexFileName, "is " + std::to_string(index.size()) +
+                                 " bytes long; an index file has at least 68 bytes"};
+    return false;
+  }
+  uint64_t total = 0;
+  for (unsigned k = 0; k < kSectionCount; ++k) {
+    int32_t length = ReadInt32(index, 4 * k);
+    std::string section = "section " + std::to_string(k) + " (" + SectionName(k) + ")";
+    if (length < 0) {
+      error = {kIndexFileName, section + " has a negative length, " + std::to_string(length)};
+      return false;
+    }
+    if (length % kRecordWidth[k] != 0) {
+      error = {kIndexFileName, section + " is " + std::to_string(length) +
+                                   " bytes long, not a multiple of its record width " +
+                                   std::to_string(kRecordWidth[k])};
+      return false;
+    }
+    total += static_cast<uint64_t>(length);
+    if (total > recordFileSize) {
+      error = {kRecordFileName,
+               "is " + std::to_string(recordFileSize) + " bytes long, but the index file puts the end of " +
+                   section + " at byte " + std::to_string(total)};
+      return false;
+    }
+  }
+  return true;
+}
+
+int32_t LoadTimetableFromBytes(TimetableData& data, std::string_view index,
+                               std::string_view records) {
+  LoadError error;
+  if (!CheckFileLayout(index, records.size(), error)) return Fail(data, std::move(error));
+
+  data.DataVersionText = Utf8ToUtf16(std::to_string(ReadInt32(index, 64)));
+  data.LoadStatus.store(kLoadIndexRead, std::memory_order_release);
+
+  const auto* at = reinterpret_cast<const unsigned char*>(records.data());
+  for (unsigned k = 0; k < kSectionCount; ++k) {
+    const int count = ReadInt32(index, 4 * k) / kRecordWidth[k];
+    if (k == StationKeyTable) data.stationCount = count;
+    if (k == FareBandIndexTable) data.fareBandIndexCount = count;
+    if (k == RateTable) data.rateCount = count;
+    if (k == TrainFareTable) data.LoadStatus.store(kLoadTrainsReady, std::memory_order_release);
+    data.tables[k].AssignGbk(at, count, kRecordWidth[k]);
+    at += static_cast<size_t>(count) * static_cast<size_t>(kRecordWidth[k]);
+  }
+  data.LoadStatus.store(kLoadComplete, std::memory_order_release);
+  return kLoadComplete;
+}
+
+int32_t LoadTimetable(TimetableData& data, const std::string& dataDir) {
+  std::string index, records, error;
+  if (!ReadWholeFile(JoinPath(dataDir, kIndexFileName), index, error))
+    return Fail(data, {kIndexFileName, error});
+  if (!ReadWholeFile(JoinPath(dataDir, kRecordFileName), records, error))
+    return Fail(data, {kRecordFileName, error});
+  return LoadTimetableFromBytes(data, index, records);
+}
+
+std::thread StartLoader(TimetableData& data, std::string dataDir) {
+  data.LoadStatus.store(kLoadNotBegun, std::memory_order_release);
+  return std::thread([&data, dir = std::move(dataDir)] { LoadTimetable(data, dir); });
+}
+
+}  // namespace tavra

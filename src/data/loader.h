@@ -1,0 +1,32 @@
+#pragma once
+// Loading the two data files into the tables, on a thread of its own.
+#include <string>
+#include <string_view>
+#include <thread>
+
+#include "data/timetable_data.h"
+
+namespace tavra {
+
+inline constexpr const char* kIndexFileName = "tavra.dll";
+inline constexpr const char* kRecordFileName = "tavra.sdf";
+inline constexpr size_t kIndexFileMinSize = 68;
+
+// Loads `dataDir`/tavra.dll and `dataDir`/tavra.sdf into `data`, publishing progress in
+// data.LoadStatus (1, 2, 3). A missing, unreadable or inconsistent file is found before
+// any table is filled: data.loadError says which file and what is wrong, LoadStatus
+// becomes kLoadFailed and no table is touched. Returns the final status.
+int32_t LoadTimetable(TimetableData& data, const std::string& dataDir);
+
+// The same from the two files' bytes already in memory.
+int32_t LoadTimetableFromBytes(TimetableData& data, std::string_view index,
+                               std::string_view records);
+
+// Sets LoadStatus to 0 and starts LoadTimetable on a new thread.
+std::thread StartLoader(TimetableData& data, std::string dataDir);
+
+// Checks the index against the record file's size: every structural fault the loader
+// refuses. Returns false with `error` set.
+bool CheckFileLayout(std::string_view index, size_t recordFileSize, LoadError& error);
+
+}  // namespace tavra

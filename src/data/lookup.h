@@ -1,0 +1,40 @@
+#pragma once
+// Record access and the station and train lookups every query goes through.
+#include <string>
+#include <string_view>
+
+#include "data/timetable_data.h"
+#include "platform/user_messages.h"
+
+namespace tavra {
+
+// A copy of record `row` of `section`; empty for a section above 15 or a row outside the
+// table, so that a bad row number in a damaged file never reads outside a table.
+std::u16string GetRecord(const TimetableData& data, unsigned section, int row);
+
+// The name of a station given its number as text.
+std::u16string StationName(const TimetableData& data, std::u16string_view number);
+// The full number text of a train given its TrainTable row as text.
+std::u16string TrainNumberText(const TimetableData& data, std::u16string_view row);
+
+enum class StationEnd { Departure, Arrival };
+
+// An inclusive range of table rows.
+struct RowRange {
+  int first = 0;
+  int last = -1;
+};
+
+// Binary search of StationTable by name. `name` is padded to five characters; when the
+// station is found its trailing blanks are removed again and `calls` holds the station's
+// StopTable rows. Not found: "无此发站！" or "无此到站！" in the application message box;
+// `name` keeps its padded form and `calls` is untouched.
+bool FindStation(const TimetableData& data, std::u16string& name, StationEnd end,
+                 UserMessages& messages, RowRange& calls);
+
+// Offers in `box` the stations whose spelling key starts with `typed` (see the
+// station combo box).
+void MatchStationsByKey(const TimetableData& data, std::u16string_view typed,
+                        StationChoiceBox& box);
+
+}  // namespace tavra

@@ -1,0 +1,55 @@
+#pragma once
+// The parsed forms of a call (StopInfo) and of a train with its fare plan (TrainInfo).
+#include <array>
+#include <string>
+
+#include "data/timetable_data.h"
+
+namespace tavra {
+
+struct StopInfo {
+  std::u16string station;    // station number, 4 digits
+  std::u16string train;      // TrainTable row, 4 digits
+  std::u16string seq;        // place in the train's run, 2 digits
+  int32_t km = 0;            // distance from the train's origin
+  std::u16string arrive;     // HHMM, or four blanks at the origin
+  std::u16string depart;     // HHMM, or four blanks at the terminus
+  std::u16string day;        // "0".."3": day of the call counted from the departure day
+  std::u16string runNumber;  // number the train runs under at this call, blank-padded
+  std::u16string fareRow;    // FareDistanceTable row, or "99999"
+  std::array<int32_t, 7> fareKm{};  // cumulative fare distance per fare segment 0-5, and the surcharge distance
+};
+
+// The 33 text slots of a parsed train; see ParseTrainRecord for what each holds.
+struct TrainInfo {
+  enum Slot {
+    Number = 0,
+    ClassCode = 1,
+    Attributes = 2,
+    AirCon = 3,
+    OriginStation = 4,
+    TerminalStation = 5,
+    FareKind0 = 6,    // 6-11: fare kind codes of segments 0-5
+    PercentA0 = 12,   // 12-17: percentages A
+    PercentB0 = 18,   // 18-23: percentages B
+    Tariff1 = 24,     // 24-28: tariff codes of segments 1-5
+    FirstRunRow = 29,
+    LastRunRow = 30,
+    OriginCall = 31,
+    TerminalCall = 32,
+  };
+  std::array<std::u16string, 33> slots;
+
+  std::u16string& operator[](int slot) { return slots[static_cast<size_t>(slot)]; }
+  const std::u16string& operator[](int slot) const { return slots[static_cast<size_t>(slot)]; }
+};
+
+StopInfo ParseStopRecord(const TimetableData& data, std::u16string record);
+
+// Fills `train` from a TrainTable record. Slots 13-17 and 19-28 are left as the previous
+// train left them when this train has no fare-plan row: the fare engine reads a segment's
+// slots only when the segment's kind code is set, and callers rely on the slots they do
+// read being current.
+void ParseTrainRecord(const TimetableData& data, std::u16string record, TrainInfo& train);
+
+}  // namespace tavra

@@ -1,0 +1,29 @@
+#pragma once
+// Fields of fixed-width records: character runs read as text or as leading integers.
+#include <string>
+#include <string_view>
+
+namespace tavra {
+
+// Characters pos..pos+len-1 of a record, cut short where the record ends.
+inline std::u16string_view Field(std::u16string_view record, size_t pos, size_t len) {
+  if (pos >= record.size()) return {};
+  return record.substr(pos, len);
+}
+
+// Leading blanks skipped, decimal digits read up to the first other character; an empty
+// or non-numeric text reads as 0. Saturates instead of overflowing.
+int ParseLeadingInt(std::u16string_view text);
+
+// "9999" and "99999" mean "none" in reference fields.
+inline bool IsNone4(std::u16string_view field) { return field == u"9999"; }
+inline bool IsNone5(std::u16string_view field) { return field == u"99999"; }
+
+// Blanks are spaces and the control characters tab to carriage return.
+std::u16string_view TrimRight(std::u16string_view text);
+std::u16string_view Trim(std::u16string_view text);
+
+// A non-negative number printed with leading zeros in `width` digits ("%0*d").
+std::u16string ZeroPadded(int value, int width);
+
+}  // namespace tavra

@@ -1,0 +1,100 @@
+#pragma once
+// The sixteen tables of the timetable, filled once by the loader and then only read.
+#include <array>
+#include <atomic>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tavra {
+
+enum Section : unsigned {
+  StationKeyTable = 0,
+  KeyLetterTable = 1,
+  StationTable = 2,
+  TrainDigitTable = 3,
+  NumberTrainIndex = 4,
+  LetterTrainIndex = 5,
+  TrainTable = 6,
+  TrainFareTable = 7,
+  TrainStopTable = 8,
+  StopTable = 9,
+  FareDistanceTable = 10,
+  FareBandTable = 11,
+  FareBandIndexTable = 12,
+  StationFareTable = 13,
+  RateTable = 14,
+  SpareTable = 15,
+};
+inline constexpr unsigned kSectionCount = 16;
+
+// Record width in bytes of each section; constants of the format, stored in neither file.
+inline constexpr std::array<int, kSectionCount> kRecordWidth = {
+    9, 8, 30, 16, 9, 9, 59, 45, 5, 33, 28, 65, 11, 53, 14, 13};
+
+const char* SectionName(unsigned section);
+
+// The limits the record layouts impose ("9999" and "99999" mean "none").
+inline constexpr int kMaxStations = 9998;
+inline constexpr int kMaxTrains = 9998;
+inline constexpr int kMaxCalls = 99998;
+
+// One table: its records as UTF-16 texts kept back to back in one buffer, so that a
+// hundred thousand short records cost little more than their characters.
+class RecordTable {
+ public:
+  int size() const { return count_; }
+  // The record, or an empty text for a row outside the table.
+  std::u16string_view Record(int row) const {
+    if (row < 0 || row >= count_) return {};
+    if (offsets_.empty()) {
+      size_t w = static_cast<size_t>(fixedWidth_);
+      return {chars_.data() + static_cast<size_t>(row) * w, w};
+    }
+    return {chars_.data() + offsets_[static_cast<size_t>(row)],
+            offsets_[static_cast<size_t>(row) + 1] - offsets_[static_cast<size_t>(row)]};
+  }
+
+  // Decodes `count` GBK records of `width` bytes each, replacing the table's contents.
+  void AssignGbk(const unsigned char* bytes, int count, int width);
+
+ private:
+  std::u16string chars_;
+  std::vector<uint32_t> offsets_;  // empty while every record has `fixedWidth_` characters
+  int fixedWidth_ = 0;
+  int count_ = 0;
+};
+
+// LoadStatus values.
+inline constexpr int32_t kLoadNotBegun = 0;
+inline constexpr int32_t kLoadIndexRead = 1;    // DataVersionText valid, no table yet
+inline constexpr int32_t kLoadTrainsReady = 2;  // sections 0-6 complete
+inline constexpr int32_t kLoadComplete = 3;     // all sixteen tables complete
+inline constexpr int32_t kLoadSeen = 4;         // written by the UI after acting on 1 or 2
+inline constexpr int32_t kLoadFailed = -1;      // a data file is missing or damaged: loadError says which
+
+struct LoadError {
+  std::string file;     // "tavra.dll" or "tavra.sdf"
+  std::string message;  // what is wrong with it
+  std::string Text() const { return file + ": " + message; }
+};
+
+struct TimetableData {
+  std::array<RecordTable, kSectionCount> tables;
+  // Record counts of sections 0 (the number of stations), 12 and 14.
+  int32_t stationCount = 0;
+  int32_t fareBandIndexCount = 0;
+  int32_t rateCount = 0;
+  std::u16string DataVersionText;
+  // Written by the loader with release order, read by the UI thread with acquire order;
+  // the UI turns 1 or 2 into 4 only by compare-and-exchange so a 3 is never lost.
+  std::atomic<int32_t> LoadStatus{kLoadNotBegun};
+  // Valid once LoadStatus reads kLoadFailed.
+  LoadError loadError;
+
+  const RecordTable& Table(unsigned section) const { return tables[section]; }
+  int32_t Status() const { return LoadStatus.load(std::memory_order_acquire); }
+};
+
+}  // namespace tavra

@@ -1,0 +1,84 @@
+#include "test_support.h"
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+
+#include "data/loader.h"
+
+namespace tavra::test {
+
+datatool::DataFiles Compile(const Source& source) {
+  std::vector<datatool::SourceFile> files = {{"version.txt", source.version},
+                                             {"stations.tsv", source.stations},
+                                             {"trains.tsv", source.trains},
+                                             {"stops.tsv", source.stops}};
+  files.insert(files.end(), source.extra.begin(), source.extra.end());
+  datatool::TimetableSource parsed;
+  std::vector<datatool::SourceError> errors;
+  datatool::ParseSource(files, parsed, errors);
+  datatool::DataFiles out;
+  if (errors.empty()) datatool::CompileSource(parsed, out, errors);
+  for (const auto& e : errors) ADD_FAILURE() << e.Text();
+  return out;
+}
+
+std::unique_ptr<TimetableData> Load(const Source& source) {
+  datatool::DataFiles files = Compile(source);
+  auto data = std::make_unique<TimetableData>();
+  EXPECT_EQ(LoadTimetableFromBytes(*data, files.index, files.records), kLoadComplete);
+  return data;
+}
+
+TempDir::TempDir() {
+  std::string base = std::filesystem::temp_directory_path() / "tavra-test-XXXXXX";
+  std::vector<char> buf(base.begin(), base.end());
+  buf.push_back('\0');
+  if (!mkdtemp(buf.data())) std::abort();
+  path_ = buf.data();
+}
+
+TempDir::~TempDir() {
+  std::error_code ec;
+  std::filesystem::remove_all(path_, ec);
+}
+
+void TempDir::Write(const std::string& name, const std::string& bytes) const {
+  FILE* f = std::fopen(File(name).c_str(), "wb");
+  ASSERT_NE(f, nullptr);
+  std::fwrite(bytes.data(), 1, bytes.size(), f);
+  std::fclose(f);
+}
+
+Source SmallNetwork() {
+  Source s;
+  s.version = "20240101\n";
+  s.stations =
+      "# a comment line\n"
+      "name\tkey\n"
+      "北京\tBJ\n"
+      "北京西\tBJX\n"
+      "上海\tSH\n"
+      "天津\tTJ\n"
+      "济南\tJN\n";
+  s.trains =
+      "train\tclass\tseats\taircon\tfares\tnumbers\textra\n"
+      "T109\t2\t1011\t1\t1,50,0\n"
+      "K1/K4\tA\t1011\t1\t1,0,0;7,0,0,101\n"
+      "1461\t3\t1010\t0\t1,0,0\n";
+  s.stops =
+      "train\tstation\tarrive\tdepart\tday\tkm\trun\tfare_km\n"
+      "T109\t北京\t\t2000\t0\t0\t\t\n"
+      "T109\t天津\t2120\t2125\t0\t137\t\t\n"
+      "T109\t上海\t1030\t\t1\t1463\t\t\n"
+      "K1/K4\t北京西\t\t2300\t0\t0\t\t0,0,0,0,0,0,0\n"
+      "K1/K4\t济南\t0330\t0340\t1\t497\tK4\t497,0,0,0,0,0,0\n"
+      "K1/K4\t上海\t1500\t\t1\t1500\tK4\t1000,500,0,0,0,0,0\n"
+      "1461\t北京\t\t1140\t0\t0\t\t\n"
+      "1461\t天津\t1320\t1330\t0\t137\t\t\n";
+  return s;
+}
+
+}  // namespace tavra::test

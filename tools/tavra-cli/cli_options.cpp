@@ -1,0 +1,69 @@
+#include "cli_options.h"
+
+#include <map>
+
+namespace tavra::cli {
+
+const char* const kUsage =
+    "usage: tavra-cli [--data-dir DIR] [--format table|tsv|json] COMMAND ...\n"
+    "  stations TYPED   station names offered for typed spelling initials\n"
+    "  version          data version\n";
+
+namespace {
+// Arguments each command takes.
+const std::map<std::string, size_t> kArity = {{"stations", 1}, {"version", 0}};
+}  // namespace
+
+bool ParseOptions(const std::vector<std::string>& args, Options& options, std::string& error) {
+  size_t i = 0;
+  for (; i < args.size(); ++i) {
+    const std::string& a = args[i];
+    if (a == "--data-dir" || a == "--format") {
+      if (i + 1 >= args.size()) {
+        error = a + " needs a value";
+        return false;
+      }
+      const std::string& v = args[++i];
+      if (a == "--data-dir") {
+        options.dataDir = v;
+      } else if (v == "table") {
+        options.format = Format::Table;
+      } else if (v == "tsv") {
+        options.format = Format::Tsv;
+      } else if (v == "json") {
+        options.format = Format::Json;
+      } else {
+        error = "unknown format \"" + v + "\"; use table, tsv or json";
+        return false;
+      }
+    } else if (a.rfind("--", 0) == 0) {
+      error = "unknown option \"" + a + "\"";
+      return false;
+    } else {
+      break;
+    }
+  }
+  while (i < args.size()) {
+    auto it = kArity.find(args[i]);
+    if (it == kArity.end()) {
+      error = "unknown command \"" + args[i] + "\"";
+      return false;
+    }
+    Command c{args[i++], {}};
+    for (size_t k = 0; k < it->second; ++k, ++i) {
+      if (i >= args.size()) {
+        error = c.name + " needs " + std::to_string(it->second) + " argument" + (it->second == 1 ? "" : "s");
+        return false;
+      }
+      c.args.push_back(args[i]);
+    }
+    options.commands.push_back(std::move(c));
+  }
+  if (options.commands.empty()) {
+    error = "no command given";
+    return false;
+  }
+  return true;
+}
+
+}  // namespace tavra::cli

@@ -1,0 +1,26 @@
+#pragma once
+// The command line of tavra-cli: global options, then one or more commands.
+#include <string>
+#include <vector>
+
+namespace tavra::cli {
+
+enum class Format { Table, Tsv, Json };
+
+struct Command {
+  std::string name;
+  std::vector<std::string> args;
+};
+
+struct Options {
+  std::string dataDir;  // empty: beside the executable
+  Format format = Format::Table;
+  std::vector<Command> commands;
+};
+
+// Parses argv[1..]; on failure returns false with `error` set (exit status 1).
+bool ParseOptions(const std::vector<std::string>& args, Options& options, std::string& error);
+
+extern const char* const kUsage;
+
+}  // namespace tavra::cli
