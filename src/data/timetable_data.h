@@ -56,6 +56,9 @@ class RecordTable {
             offsets_[static_cast<size_t>(row) + 1] - offsets_[static_cast<size_t>(row)]};
   }
 
+  // Bytes the table holds on the heap.
+  size_t MemoryBytes() const { return chars_.capacity() * sizeof(char16_t) + offsets_.capacity() * sizeof(uint32_t); }
+
   // Decodes `count` GBK records of `width` bytes each, replacing the table's contents.
   void AssignGbk(const unsigned char* bytes, int count, int width);
 

@@ -1,0 +1,29 @@
+#include "bench_data.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+
+#include "datatool/compiler.h"
+#include "datatool/generator.h"
+
+namespace tavra::bench {
+
+const std::string& LimitsDataDir() {
+  static const std::string dir = [] {
+    std::string path = std::filesystem::temp_directory_path() / "tavra-bench-limits";
+    std::filesystem::create_directories(path);
+    datatool::DataFiles files;
+    std::vector<datatool::SourceError> errors;
+    std::string error;
+    if (!datatool::CompileSource(datatool::GenerateTimetable({}), files, errors) ||
+        !datatool::WriteDataFiles(files, path, error)) {
+      std::fprintf(stderr, "cannot make the benchmark timetable\n");
+      std::exit(1);
+    }
+    return path;
+  }();
+  return dir;
+}
+
+}  // namespace tavra::bench

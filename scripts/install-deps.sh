@@ -1,0 +1,21 @@
+#!/usr/bin/env bash
+# Installs with apt-get the Debian packages the build and the tests need, and only those
+# that are missing, so a warm machine starts at once.
+set -euo pipefail
+
+packages=(g++ cmake ninja-build pkg-config libgtest-dev libbenchmark-dev)
+
+missing=()
+for p in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
+    missing+=("$p")
+  fi
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+echo "Installing: ${missing[*]}"
+sudo=""
+if [ "$(id -u)" -ne 0 ]; then sudo="sudo"; fi
+export DEBIAN_FRONTEND=noninteractive
+$sudo apt-get update -q
+$sudo apt-get install -y -q --no-install-recommends "${missing[@]}"
