@@ -55,6 +55,20 @@ TEST(RoundTrip, SmallNetworkWithEveryFareTable) {
   ExpectRoundTrip(source);
 }
 
+TEST(RoundTrip, DumpKeepsTheNumberTextsOwnOrder) {
+  test::Source s = test::SmallNetwork();
+  s.trains += "K7/K10\tA\t1011\t1\t1,0,0\n";
+  s.stops += "K7/K10\t北京\t\t0100\t0\t0\t\t\nK7/K10\t天津\t0200\t\t0\t137\tK10\t\n";
+  auto data = test::Load(s);
+  TimetableSource dumped;
+  std::vector<SourceError> errors;
+  ASSERT_TRUE(DumpTimetable(*data, dumped, errors));
+  ASSERT_EQ(dumped.trains.back().number, "K7/K10");
+  EXPECT_TRUE(dumped.trains.back().numbers.empty());
+  EXPECT_EQ(dumped.stops.back().run, "K10");
+  EXPECT_EQ(dumped.stops[dumped.stops.size() - 2].run, "");
+}
+
 TEST(RoundTrip, GeneratedTimetableAtTheFormatsLimits) {
   TimetableSource source = GenerateTimetable({});
   EXPECT_EQ(source.stations.size(), 9998u);

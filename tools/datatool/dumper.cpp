@@ -2,6 +2,7 @@
 
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 
@@ -90,8 +91,13 @@ class Dump {
         if (s > 0) seg.tariff = Ascii(info[TrainInfo::Tariff1 + s - 1]);
         train.fares.push_back(seg);
       }
-      const auto& indexed = numbers[static_cast<size_t>(t)];
-      if (indexed != Split(train.number, '/')) train.numbers = indexed;
+      // The index holds the numbers in key order; when they are the number text's own
+      // numbers, the default (the text split at '/') keeps their order and the run default.
+      std::vector<std::string> indexed = numbers[static_cast<size_t>(t)];
+      std::vector<std::string> own = Split(train.number, '/');
+      std::sort(indexed.begin(), indexed.end());
+      std::sort(own.begin(), own.end());
+      if (indexed != own) train.numbers = numbers[static_cast<size_t>(t)];
       src.trains.push_back(train);
 
       int first = Int(rec, 37, 5), last = Int(rec, 42, 5);
