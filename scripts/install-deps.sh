@@ -3,7 +3,7 @@
 # that are missing, so a warm machine starts at once.
 set -euo pipefail
 
-packages=(g++ cmake ninja-build pkg-config libgtest-dev libbenchmark-dev)
+packages=(g++ cmake ninja-build pkg-config libgtest-dev libbenchmark-dev unicode-data)
 
 missing=()
 for p in "${packages[@]}"; do
