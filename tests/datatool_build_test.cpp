@@ -4,6 +4,7 @@
 
 #include "data/loader.h"
 #include "datatool/compiler.h"
+#include "datatool/generator.h"
 #include "test_support.h"
 
 namespace tavra::datatool {
@@ -136,6 +137,27 @@ TEST(BuildLayout, IndexesAndOrdersTheProgramSearchesBy) {
   EXPECT_EQ(rec(StopTable, 0).substr(0, 4), rec(StopTable, 1).substr(0, 4));
   EXPECT_EQ(rec(StopTable, 0).substr(18, 4), u"1140");
   EXPECT_EQ(rec(StopTable, 1).substr(18, 4), u"2000");
+}
+
+}  // namespace
+}  // namespace tavra::datatool
+
+namespace tavra::datatool {
+namespace {
+
+TEST(BuildLimits, NumberIndexesHoldAtMost9998Numbers) {
+  TimetableSource source = GenerateTimetable({100, 5000, 10000, 2});
+  for (auto& t : source.trains) t.numbers = {"K" + std::to_string(&t - source.trains.data() + 1),
+                                             "T" + std::to_string(&t - source.trains.data() + 1)};
+  std::vector<SourceError> errors;
+  DataFiles files;
+  EXPECT_FALSE(CompileSource(source, files, errors));
+  ASSERT_EQ(errors.size(), 1u);
+  EXPECT_NE(errors[0].message.find("at most 9998"), std::string::npos);
+  source.trains[0].numbers = {"K"};
+  errors.clear();
+  EXPECT_FALSE(CompileSource(source, files, errors));
+  EXPECT_NE(errors[0].Text().find("train number \"K\""), std::string::npos);
 }
 
 }  // namespace

@@ -138,8 +138,6 @@ void ReadTrains(const TsvTable& t, TimetableSource& source, std::vector<SourceEr
     if (!f.Text("numbers").empty()) {
       train.numbers = Split(f.Text("numbers"), '/');
     }
-    for (const std::string& n : TrainNumbers(train))
-      if (auto problem = TrainNumberProblem(n)) f.Error(f.Text("numbers").empty() ? "train" : "numbers", *problem);
     if (!f.Text("extra").empty()) {
       const std::string& e = f.Text("extra");
       if (e.size() != 1 || !IsPrintableAscii(e[0]))

@@ -4,6 +4,7 @@
 
 #include "data/timetable_data.h"
 #include "datatool/source_reader.h"
+#include "datatool/source_rules.h"
 #include "platform/utf8.h"
 
 namespace tavra::datatool {
@@ -57,6 +58,19 @@ void ValidateSource(const TimetableSource& source, std::vector<SourceError>& err
   }
   if (source.trains.size() > static_cast<size_t>(kMaxTrains))
     report.Whole("trains.tsv", std::to_string(source.trains.size()) + " trains; at most 9998 are allowed");
+  // Each number index addresses its rows with four digits.
+  size_t digitLed = 0, others = 0;
+  for (const auto& t : source.trains)
+    for (const std::string& n : TrainNumbers(t)) {
+      if (auto problem = TrainNumberProblem(n)) {
+        report.At(t.at, t.numbers.empty() ? "train" : "numbers", *problem);
+        continue;
+      }
+      ++(n[0] >= '0' && n[0] <= '9' && n.size() >= 4 ? digitLed : others);
+    }
+  if (digitLed > static_cast<size_t>(kMaxTrains) || others > static_cast<size_t>(kMaxTrains))
+    report.Whole("trains.tsv", "more than 9998 numbers of one kind (four or five digits, or the others); "
+                               "the number indexes hold at most 9998 each");
 
   // Calls: known train and station, one train's calls together, times where the run needs them.
   std::map<std::string, const SourceStop*> firstCallOf;
