@@ -6,7 +6,6 @@
 #include <string>
 #include <vector>
 
-
 #include "bench_data.h"
 #include "data/loader.h"
 #include "platform/file_io.h"
@@ -35,7 +34,7 @@ void BM_ReadFilesFloor(benchmark::State& state) {
   }
   state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * FilesSize()));
 }
-BENCHMARK(BM_ReadFilesFloor)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ReadFilesFloor)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 void BM_LoadToStatus3(benchmark::State& state) {
   const std::string& dir = LimitsDataDir();
