@@ -1,12 +1,16 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything, compiles the sample timetable and starts
-# the program on it. Arguments go to tavra-cli (default: a look at the sample).
+# the program on it: the desktop program when there is a display, otherwise a look at the
+# sample with tavra-cli. Arguments go to tavra-cli.
 set -euo pipefail
 cd "$(dirname "$0")"
 ./scripts/install-deps.sh
 cmake -S . -B build -G Ninja >/dev/null
 cmake --build build
-if [ $# -eq 0 ]; then
+if [ $# -eq 0 ] && [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ] && [ -x build/tavra ]; then
+  exec build/tavra
+elif [ $# -eq 0 ]; then
+  echo "No display: the desktop program build/tavra needs one; here is the terminal program."
   echo "Sample timetable, data version $(build/tavra-cli version)"
   echo "Stations for the typed initials 'bj':"
   build/tavra-cli stations bj

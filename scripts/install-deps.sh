@@ -3,7 +3,8 @@
 # that are missing, so a warm machine starts at once.
 set -euo pipefail
 
-packages=(g++ cmake ninja-build pkg-config libgtest-dev libbenchmark-dev unicode-data)
+packages=(g++ cmake ninja-build pkg-config libgtest-dev libbenchmark-dev unicode-data
+  qt6-base-dev fonts-wqy-microhei)  # the desktop program, and a font for its Chinese texts
 
 missing=()
 for p in "${packages[@]}"; do

@@ -42,8 +42,7 @@ class CliOnSmallNetwork : public ::testing::Test {
  protected:
   void SetUp() override {
     auto files = test::Compile(test::SmallNetwork());
-    dir_.Write(kIndexFileName, files.index);
-    dir_.Write(kRecordFileName, files.records);
+    dir_.WriteData(files);
   }
   test::TempDir dir_;
 };

@@ -29,8 +29,7 @@ int32_t SectionLength(const std::string& index, unsigned k) {
 TEST(Loader, LoadsEverySectionFromTheFilesAndKeepsTheCounts) {
   auto files = test::Compile(test::SmallNetwork());
   TempDir dir;
-  dir.Write(kIndexFileName, files.index);
-  dir.Write(kRecordFileName, files.records);
+  dir.WriteData(files);
   TimetableData data;
   ASSERT_EQ(LoadTimetable(data, dir.path()), kLoadComplete);
   EXPECT_EQ(data.Status(), kLoadComplete);
@@ -155,8 +154,7 @@ TEST(Loader, StatusHandOverToThePollingThreadNeverLosesTheEnd) {
 TEST(Loader, StartLoaderRunsOnItsOwnThreadAndEndsAtThree) {
   auto files = test::Compile(test::SmallNetwork());
   TempDir dir;
-  dir.Write(kIndexFileName, files.index);
-  dir.Write(kRecordFileName, files.records);
+  dir.WriteData(files);
   TimetableData data;
   data.LoadStatus.store(kLoadSeen);
   std::thread t = StartLoader(data, dir.path());

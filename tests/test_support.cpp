@@ -1,12 +1,18 @@
 #include "test_support.h"
 
 #include <gtest/gtest.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <sstream>
 
 #include "data/loader.h"
+#include "data/lookup.h"
+#include "data/record_fields.h"
+#include "platform/utf8.h"
 
 namespace tavra::test {
 
@@ -52,6 +58,11 @@ void TempDir::Write(const std::string& name, const std::string& bytes) const {
   std::fclose(f);
 }
 
+void TempDir::WriteData(const datatool::DataFiles& files) const {
+  std::string error;
+  EXPECT_TRUE(datatool::WriteDataFiles(files, path_, error)) << error;
+}
+
 Source SmallNetwork() {
   Source s;
   s.version = "20240101\n";
@@ -80,5 +91,39 @@ Source SmallNetwork() {
       "1461\t天津\t1320\t1330\t0\t137\t\t\n";
   return s;
 }
+
+int CallRow(const TimetableData& data, std::u16string_view train, std::u16string_view station,
+            int nth) {
+  const RecordTable& stops = data.Table(StopTable);
+  for (int r = 0; r < stops.size(); ++r) {
+    std::u16string_view record = stops.Record(r);
+    if (TrainNumberText(data, Field(record, 4, 4)) == train &&
+        StationName(data, Field(record, 0, 4)) == station && nth-- == 0)
+      return r;
+  }
+  return -1;
+}
+
+CliRun RunCli(const std::vector<std::string>& args, const std::string& env) {
+  auto quote = [](const std::string& arg) {
+    std::string q = "'";
+    for (char c : arg) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return q + "'";
+  };
+  TempDir tmp;
+  std::string command = env + (env.empty() ? "" : " ") + std::string(TAVRA_BUILD_DIR) + "/tavra-cli";
+  for (const auto& a : args) command += " " + quote(a);
+  command += " >" + tmp.File("out") + " 2>" + tmp.File("err") + " </dev/null";
+  const int raw = std::system(command.c_str());
+  auto slurp = [](const std::string& path) {
+    std::ifstream in(path);
+    std::stringstream s;
+    s << in.rdbuf();
+    return s.str();
+  };
+  return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, slurp(tmp.File("out")), slurp(tmp.File("err"))};
+}
+
+std::string U8(std::u16string_view text) { return Utf16ToUtf8(text); }
 
 }  // namespace tavra::test

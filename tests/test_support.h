@@ -35,6 +35,8 @@ class TempDir {
   const std::string& path() const { return path_; }
   std::string File(const std::string& name) const { return path_ + "/" + name; }
   void Write(const std::string& name, const std::string& bytes) const;
+  // Writes both data files.
+  void WriteData(const datatool::DataFiles& files) const;
 
  private:
   std::string path_;
@@ -76,5 +78,22 @@ class RecordingChoiceBox : public StationChoiceBox {
 
 // Four stations, three trains: a small network most tests can share.
 Source SmallNetwork();
+
+// The StopTable row of the `nth` call (0 the first) of the train with full number text
+// `train` at `station`, or -1.
+int CallRow(const TimetableData& data, std::u16string_view train, std::u16string_view station,
+            int nth = 0);
+
+// A run of the built tavra-cli with `args`, standard input empty; `env` (for example
+// "NO_COLOR=1") is set for it.
+struct CliRun {
+  int status;
+  std::string out;
+  std::string err;
+};
+CliRun RunCli(const std::vector<std::string>& args, const std::string& env = "");
+
+// UTF-8 of a UTF-16 text, for failure output.
+std::string U8(std::u16string_view text);
 
 }  // namespace tavra::test

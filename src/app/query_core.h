@@ -1,13 +1,20 @@
 #pragma once
 // The state of the running query, shared by the query routines, the row builder and the
-// fare engine. The desktop dialog, the terminal program and the tests each drive one.
+// fare engine, and the routines themselves. The desktop dialog, the terminal program and
+// the tests each drive one; the user is reached only through QueryControls, UserMessages
+// and the result list.
+#include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "app/query_controls.h"
 #include "data/parsed_records.h"
 #include "data/timetable_data.h"
 #include "fares/fare_set.h"
+#include "platform/user_messages.h"
 #include "results/result_row.h"
+#include "results/sort_list_model.h"
 
 namespace tavra {
 
@@ -24,12 +31,54 @@ class QueryCore {
  public:
   static constexpr int32_t kInitialRows = 800;
 
-  explicit QueryCore(const TimetableData& data) : m_data(data), m_rows(kInitialRows) {}
+  // A core that speaks to nobody: no controls and no user (questions are answered No).
+  // Enough to build rows and price them.
+  explicit QueryCore(const TimetableData& data);
+  QueryCore(const TimetableData& data, QueryControls& controls, UserMessages& messages);
+  QueryCore(const QueryCore&) = delete;
+  QueryCore& operator=(const QueryCore&) = delete;
 
   // The result row being filled.
   ResultRow& CurrentRow() { return m_rows[static_cast<size_t>(m_nLastRow)]; }
 
+  // --- The query dialog's inputs and buttons ---
+  // Typing in a station box: stores the trimmed text and offers the matching stations.
+  void OnFromEditChange(StationChoiceBox& box);
+  void OnToEditChange(StationChoiceBox& box);
+  void OnStationEditChange(StationChoiceBox& box);
+  // The query button: checks the input of the mode in the mode box and starts its query.
+  void OnQuery();
+  // The reverse button: swaps the station boxes' texts and queries again.
+  void OnReverse();
+
+  // --- Station to station ---
+  void SearchStationToStation();
+  // One row per train calling at the departure range's station and later at the arrival
+  // range's station, grouped by departure call, each group in arrival-call order.
+  void ListBetween();
+  // The same rows by comparing every departure call with every arrival call: the reference
+  // ListBetween is tested and measured against.
+  void ListBetweenByCrossComparison();
+  void ListDepartures();  // every train leaving the departure station, to its terminus
+  void ListArrivals();    // every train reaching the arrival station, from its origin
+
+  // --- Train number and station queries ---
+  void QueryTrainNumber();
+  // Narrows m_nTrainFirst..m_nTrainLast to the rows of `index` (NumberTrainIndex or
+  // LetterTrainIndex) whose whole key is the typed number.
+  bool FindTrainKeys(Section index);
+  // Narrows it to the LetterTrainIndex rows whose number part is the typed number.
+  bool FindTrainNumberPart();
+  void ListTrainRange(Section index);
+  void QueryStation();
+  void ListTerminating();  // trains ending at the arrival range's station
+
+  // --- One result line from m_fromStop, m_toStop and m_nQueryKind ---
+  void BuildResultRow();
+
   const TimetableData& m_data;
+  QueryControls& m_controls;
+  UserMessages& m_messages;
 
   // Inputs as last read.
   std::u16string m_strToStation;
@@ -41,7 +90,7 @@ class QueryCore {
   double m_deduction = 0;    // insurance deduction of the current line
   int32_t m_nAllBerths = 1;  // 1: upper and middle berths are priced too
 
-  // Station key ranges while typing; StopTable ranges after a lookup.
+  // StopTable ranges of the stations after a lookup.
   int32_t m_nFromFirst = 0, m_nFromLast = -1;
   int32_t m_nToFirst = 0, m_nToLast = -1;
   int32_t m_nStationFirst = 0, m_nStationLast = -1;
@@ -63,6 +112,38 @@ class QueryCore {
   // Made in advance and reused; grows by one row when a query needs more, never shrinks.
   std::vector<ResultRow> m_rows;
   int32_t m_nRowCapacity = kInitialRows;
+
+  // The result list, with the result columns.
+  SortListModel m_list;
+
+  // Offers a journey with one change when two given stations have no direct train; set by
+  // the transfer search. While unset the question is not asked: nothing could follow it.
+  std::function<void(QueryCore&)> m_offerTransfer;
+
+  // Set by the load-status timer when it turns status 2 into 4: the station tables are
+  // complete although the status word no longer says so.
+  bool m_bStationsLoaded = false;
+
+ private:
+  QueryCore(const TimetableData& data, std::unique_ptr<QueryControls> controls,
+            std::unique_ptr<UserMessages> messages);
+  // Typing is served once the station and train tables are complete.
+  bool StationsLoaded() const;
+  // Station lookups into the departure and arrival ranges.
+  bool FindFromStation();
+  bool FindToStation();
+  void WriteCountLabel();
+  // The call at StopTable `row`, and the train at the TrainTable row given as text, parsed.
+  StopInfo ParseCall(int row) const;
+  void ParseTrain(std::u16string_view row);
+  // The input checks of the query and reverse buttons, then the query.
+  void StartStationToStation();
+  void StartTrainNumber();
+  void StationEditChange(std::u16string (QueryControls::*read)() const, std::u16string& member,
+                         StationChoiceBox& box);
+
+  std::unique_ptr<QueryControls> ownControls_;
+  std::unique_ptr<UserMessages> ownMessages_;
 };
 
 }  // namespace tavra

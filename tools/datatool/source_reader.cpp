@@ -268,8 +268,8 @@ void ParseSource(const std::vector<SourceFile>& files, TimetableSource& source,
       return;
     }
     TsvTable t(name, *text, columns, errors);
-    for (const auto& spec : columns)
-      if (int c = t.ColumnNumber(spec.name)) source.columns[name][spec.name] = c;
+    for (const auto& column : columns)
+      if (int c = t.ColumnNumber(column.name)) source.columns[name][column.name] = c;
     read(t, source, errors);
   };
   table("stations.tsv", StationColumns(), true, ReadStations);

@@ -57,10 +57,10 @@ TsvTable::TsvTable(std::string file, std::string_view text,
       for (size_t c = 0; c < header.size(); ++c) {
         const std::string& name = header[c];
         bool known = false;
-        for (const auto& spec : columns) known = known || spec.name == name;
+        for (const auto& column : columns) known = known || column.name == name;
         if (!known) {
           std::string allowed;
-          for (const auto& spec : columns) allowed += (allowed.empty() ? "" : ", ") + spec.name;
+          for (const auto& column : columns) allowed += (allowed.empty() ? "" : ", ") + column.name;
           errors.push_back({file_, lineNo, static_cast<int>(c + 1),
                             "unknown column \"" + name + "\"; the columns are " + allowed});
         } else if (!index_.emplace(name, c).second) {
@@ -68,9 +68,9 @@ TsvTable::TsvTable(std::string file, std::string_view text,
                             "column \"" + name + "\" is named twice"});
         }
       }
-      for (const auto& spec : columns)
-        if (spec.required && !index_.count(spec.name))
-          errors.push_back({file_, lineNo, 0, "the required column \"" + spec.name + "\" is missing"});
+      for (const auto& column : columns)
+        if (column.required && !index_.count(column.name))
+          errors.push_back({file_, lineNo, 0, "the required column \"" + column.name + "\" is missing"});
       continue;
     }
     if (fields.size() > header.size()) {
@@ -83,8 +83,8 @@ TsvTable::TsvTable(std::string file, std::string_view text,
     rows_.push_back({lineNo, std::move(fields)});
   }
   if (!haveHeader) {
-    for (const auto& spec : columns)
-      if (spec.required) {
+    for (const auto& column : columns)
+      if (column.required) {
         errors.push_back({file_, 0, 0, "the file has no header line naming its columns"});
         break;
       }

@@ -1,7 +1,9 @@
 #include "cli_commands.h"
 
+#include "app/query_texts.h"
 #include "data/loader.h"
 #include "data/lookup.h"
+#include "list_output.h"
 #include "platform/program_dir.h"
 #include "platform/utf8.h"
 
@@ -16,11 +18,44 @@ bool LoadForCli(TimetableData& data, const Options& options) {
   return false;
 }
 
-int RunCommand(const TimetableData& data, const Options& options, const Command& command,
-               TerminalMessages&) {
+CliSession::CliSession(const TimetableData& data, const Options& options)
+    : data_(data), options_(options), core_(data, controls_, messages_) {}
+
+int CliSession::Query(std::u16string_view mode) {
+  controls_.mode = mode;
+  const int labelWrites = controls_.countLabelWrites;
+  core_.OnQuery();
+  // A query that stops before its count label stopped on its input.
+  if (controls_.countLabelWrites == labelWrites) return 1;
+  PrintResultList(stdout, options_.format, core_.m_list, controls_.countLabel,
+                  ColourWanted(stdout));
+  return 0;
+}
+
+int CliSession::Run(const Command& command) {
+  const std::vector<std::string>& args = command.args;
+  if (command.name == "between") {
+    // Typed into the two station boxes, then the query button.
+    ChoiceList offered;
+    controls_.from = Utf8ToUtf16(args[0]);
+    core_.OnFromEditChange(offered);
+    controls_.to = Utf8ToUtf16(args[1]);
+    core_.OnToEditChange(offered);
+    return Query(texts::kModeStationToStation);
+  }
+  if (command.name == "train") {
+    controls_.trainNo = Utf8ToUtf16(args[0]);
+    return Query(texts::kModeTrainNumber);
+  }
+  if (command.name == "station") {
+    ChoiceList offered;
+    controls_.station = Utf8ToUtf16(args[0]);
+    core_.OnStationEditChange(offered);
+    return Query(texts::kModeStation);
+  }
   if (command.name == "version") {
-    std::string version = Utf16ToUtf8(data.DataVersionText);
-    if (options.format == Format::Json)
+    std::string version = Utf16ToUtf8(data_.DataVersionText);
+    if (options_.format == Format::Json)
       std::printf("{\"version\":%s}\n", JsonString(version).c_str());
     else
       std::printf("%s\n", version.c_str());
@@ -28,10 +63,10 @@ int RunCommand(const TimetableData& data, const Options& options, const Command&
   }
   if (command.name == "stations") {
     ChoiceList list;
-    MatchStationsByKey(data, Utf8ToUtf16(command.args[0]), list);
+    MatchStationsByKey(data_, Utf8ToUtf16(args[0]), list);
     std::vector<std::string> names;
     for (const auto& name : list.items) names.push_back(Utf16ToUtf8(name));
-    PrintList(stdout, options.format, "stations", names);
+    PrintList(stdout, options_.format, "stations", names);
     return 0;
   }
   return 1;

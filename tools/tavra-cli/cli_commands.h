@@ -1,14 +1,31 @@
 #pragma once
-// Running tavra-cli's commands on loaded tables.
+// Running tavra-cli's commands on loaded tables. The commands of one command line share
+// one query core, so a later command can work on the list an earlier query left.
+#include "app/query_controls.h"
+#include "app/query_core.h"
 #include "cli_options.h"
 #include "cli_output.h"
 #include "data/timetable_data.h"
 
 namespace tavra::cli {
 
-// Exit status of a command: 0 success, 1 an input problem.
-int RunCommand(const TimetableData& data, const Options& options, const Command& command,
-               TerminalMessages& messages);
+class CliSession {
+ public:
+  CliSession(const TimetableData& data, const Options& options);
+  // Exit status of a command: 0 success, 1 an input problem.
+  int Run(const Command& command);
+
+ private:
+  // Presses the query button in `mode` on the texts set in controls_; prints the list
+  // when the query got as far as its count label.
+  int Query(std::u16string_view mode);
+
+  const TimetableData& data_;
+  const Options& options_;
+  TerminalMessages messages_;
+  PlainQueryControls controls_;
+  QueryCore core_;
+};
 
 // Loads the tables for the options' data folder; on failure prints which file is wrong
 // and returns false (exit status 2).

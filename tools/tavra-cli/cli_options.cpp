@@ -6,12 +6,17 @@ namespace tavra::cli {
 
 const char* const kUsage =
     "usage: tavra-cli [--data-dir DIR] [--format table|tsv|json] COMMAND ...\n"
+    "  between FROM TO  station to station; FROM or TO may be \"\" (all departures\n"
+    "                   from FROM / all arrivals at TO)\n"
+    "  train NUMBER     train-number query\n"
+    "  station NAME     station query (departures and terminating arrivals)\n"
     "  stations TYPED   station names offered for typed spelling initials\n"
     "  version          data version\n";
 
 namespace {
 // Arguments each command takes.
-const std::map<std::string, size_t> kArity = {{"stations", 1}, {"version", 0}};
+const std::map<std::string, size_t> kArity = {
+    {"between", 2}, {"train", 1}, {"station", 1}, {"stations", 1}, {"version", 0}};
 }  // namespace
 
 bool ParseOptions(const std::vector<std::string>& args, Options& options, std::string& error) {

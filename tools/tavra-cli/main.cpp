@@ -15,8 +15,8 @@ int main(int argc, char** argv) {
   }
   tavra::TimetableData data;
   if (!LoadForCli(data, options)) return 2;
-  TerminalMessages messages;
+  CliSession session(data, options);
   for (const Command& command : options.commands)
-    if (int status = RunCommand(data, options, command, messages)) return status;
+    if (int status = session.Run(command)) return status;
   return 0;
 }

@@ -1,0 +1,73 @@
+#include "app/query_core.h"
+
+#include "app/query_texts.h"
+#include "data/lookup.h"
+#include "data/record_fields.h"
+#include "platform/user_messages.h"
+#include "results/row_texts.h"
+
+namespace tavra {
+namespace {
+
+// The user of a core that has none: says nothing and consents to nothing.
+class NoUser : public UserMessages {
+ public:
+  void Message(std::u16string_view, std::u16string_view) override {}
+  bool Question(std::u16string_view, std::u16string_view) override { return false; }
+  void AppMessage(std::u16string_view) override {}
+};
+
+}  // namespace
+
+QueryCore::QueryCore(const TimetableData& data)
+    : QueryCore(data, std::make_unique<PlainQueryControls>(), std::make_unique<NoUser>()) {}
+
+QueryCore::QueryCore(const TimetableData& data, std::unique_ptr<QueryControls> controls,
+                     std::unique_ptr<UserMessages> messages)
+    : QueryCore(data, *controls, *messages) {
+  ownControls_ = std::move(controls);
+  ownMessages_ = std::move(messages);
+}
+
+QueryCore::QueryCore(const TimetableData& data, QueryControls& controls, UserMessages& messages)
+    : m_data(data), m_controls(controls), m_messages(messages), m_rows(kInitialRows) {
+  m_list.SetColumnSpec(texts::kResultColumns);
+  m_list.AllowSort(true);
+}
+
+bool QueryCore::StationsLoaded() const {
+  const int32_t status = m_data.Status();
+  return status == kLoadTrainsReady || status == kLoadComplete ||
+         (status == kLoadSeen && m_bStationsLoaded);
+}
+
+bool QueryCore::FindFromStation() {
+  RowRange calls;
+  if (!FindStation(m_data, m_strFromStation, StationEnd::Departure, m_messages, calls))
+    return false;
+  m_nFromFirst = calls.first;
+  m_nFromLast = calls.last;
+  return true;
+}
+
+bool QueryCore::FindToStation() {
+  RowRange calls;
+  if (!FindStation(m_data, m_strToStation, StationEnd::Arrival, m_messages, calls)) return false;
+  m_nToFirst = calls.first;
+  m_nToLast = calls.last;
+  return true;
+}
+
+StopInfo QueryCore::ParseCall(int row) const {
+  return ParseStopRecord(m_data, GetRecord(m_data, StopTable, row));
+}
+
+void QueryCore::ParseTrain(std::u16string_view row) {
+  ParseTrainRecord(m_data, GetRecord(m_data, TrainTable, ParseLeadingInt(row)), m_train);
+}
+
+void QueryCore::WriteCountLabel() {
+  m_controls.SetCountLabel(u"共:" + DecimalText(m_list.RowCount()));
+}
+
+}  // namespace tavra

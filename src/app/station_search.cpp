@@ -1,0 +1,68 @@
+// Station to station: direct trains between two stations, or every departure from one, or
+// every arrival at one.
+#include "app/query_core.h"
+#include "app/query_texts.h"
+#include "app/row_range.h"
+#include "data/record_fields.h"
+
+namespace tavra {
+
+void QueryCore::SearchStationToStation() {
+  m_strFromStation = m_controls.FromText();
+  m_strToStation = m_controls.ToText();
+  const bool hasFrom = !m_strFromStation.empty(), hasTo = !m_strToStation.empty();
+  // Ignored without a word: nothing typed, or a single character still being typed.
+  if ((!hasFrom && !hasTo) || m_strFromStation.size() == 1 || m_strToStation.size() == 1) return;
+
+  m_nLastRow = -1;
+  m_list.SetRedraw(false);
+  m_list.DeleteAllRows();
+  // The arrival is looked up only after the departure was found (or not given): one
+  // message at most.
+  const bool found = (!hasFrom || FindFromStation()) && (!hasTo || FindToStation());
+  if (!found) {
+    m_list.SetRedraw(true);
+    return;
+  }
+  if (hasFrom && hasTo)
+    ListBetween();
+  else if (hasFrom)
+    ListDepartures();
+  else
+    ListArrivals();
+
+  if (m_list.RowCount() == 0 && m_nQueryKind == kQueryStationToStation && hasFrom && hasTo &&
+      m_offerTransfer && m_messages.Question(texts::kOfferTransfer, texts::kCaption))
+    m_offerTransfer(*this);
+  WriteCountLabel();
+  m_list.SetRedraw(true);
+}
+
+void QueryCore::ListDepartures() {
+  const auto [first, last] = RowsWithin(m_data.Table(StopTable), m_nFromFirst, m_nFromLast);
+  for (int i = first; i <= last; ++i) {
+    m_fromStop = ParseCall(i);
+    ParseTrain(m_fromStop.train);
+    // A train ending here has nowhere to go from here.
+    if (IsNone5(m_train[TrainInfo::TerminalCall]) ||
+        m_train[TrainInfo::TerminalStation] == m_fromStop.station)
+      continue;
+    m_toStop = ParseCall(ParseLeadingInt(m_train[TrainInfo::TerminalCall]));
+    BuildResultRow();
+  }
+}
+
+void QueryCore::ListArrivals() {
+  const auto [first, last] = RowsWithin(m_data.Table(StopTable), m_nToFirst, m_nToLast);
+  for (int i = first; i <= last; ++i) {
+    m_toStop = ParseCall(i);
+    ParseTrain(m_toStop.train);
+    if (IsNone5(m_train[TrainInfo::OriginCall]) ||
+        m_train[TrainInfo::OriginStation] == m_toStop.station)
+      continue;
+    m_fromStop = ParseCall(ParseLeadingInt(m_train[TrainInfo::OriginCall]));
+    BuildResultRow();
+  }
+}
+
+}  // namespace tavra

@@ -1,0 +1,106 @@
+#include "fares/ticket_prices.h"
+
+#include "fares/fare_text.h"
+#include "fares/insurance.h"
+#include "fares/train_fare_attributes.h"
+
+namespace tavra {
+namespace {
+
+constexpr char16_t kNotCarried[] = u"－";
+
+// The ticket supplement is halved for amounts of 5 yuan or less, unless it is 0.
+void AdjustTicket(Supplements& sup, double amount) {
+  if (sup.ticket != 0) sup.ticket = amount > 5 ? 1 : 0.5;
+}
+
+// Extra-distance surcharge per class: the surcharge distance times the class's rate.
+double Surcharge(QueryCore& q, double rate) {
+  return RoundYuan(q.CurrentRow().segmentKm[6] * rate);
+}
+
+}  // namespace
+
+Supplements ChooseSupplements(QueryCore& q, double tariffKm, bool longDistance) {
+  Supplements sup;
+  const TrainInfo& t = q.m_train;
+  const bool kind7 = FareKind(t, 0) == u"7" || FareKind(t, 1) == u"7";
+  const bool firstIsTariff = FareKind(t, 0) == u"1";
+  if (kind7 && !firstIsTariff) {
+    sup.ticket = 0;
+    q.m_deduction = 0;
+    return sup;
+  }
+  if (!kind7 && longDistance)
+    sup.longDistance = ReadAmount(q.CurrentRow().distanceText) > 200 ? 1 : 0;
+  q.m_deduction = InsuranceDeduction(q, tariffKm);
+  return sup;
+}
+
+void PriceHardSeat(QueryCore& q, Supplements& sup) {
+  ResultRow& row = q.CurrentRow();
+  if (!CarriesHardSeats(q.m_train)) {
+    row.hardSeat = kNotCarried;
+    return;
+  }
+  const double x = ReadAmount(row.hardSeat);
+  AdjustTicket(sup, x);
+  const double p = x + sup.longDistance + sup.ticket - q.m_deduction;
+  row.hardSeat = p > 0 ? PriceText(p) : kNotCarried;
+}
+
+void PriceSeatClasses(QueryCore& q, Supplements& sup) {
+  ResultRow& row = q.CurrentRow();
+  const double e = Surcharge(q, 0.09);
+  const char16_t mask = SeatMask(q.m_train);
+  auto price = [&](std::u16string& text, bool carried) {
+    // A class the train does not carry shows "－" whatever a segment summed into it.
+    if (!carried) {
+      text = kNotCarried;
+      return;
+    }
+    const double y = ReadAmount(text) + e;
+    AdjustTicket(sup, y);
+    const double p = y + sup.ticket - q.m_deduction;
+    text = p > 0 ? PriceText(p) : kNotCarried;
+  };
+  price(row.secondClass, CarriesSecondClass(mask));
+  price(row.firstClass, CarriesFirstClass(mask));
+  price(row.softSeat, CarriesSoftSeat(mask));
+}
+
+void PriceHardSleepers(QueryCore& q, const Supplements& sup) {
+  ResultRow& row = q.CurrentRow();
+  if (!CarriesHardSleepers(q.m_train)) {
+    row.hardSleeper = kNotCarried;
+    return;
+  }
+  const double e = Surcharge(q, 0.1);
+  double lower = 0;
+  for (std::u16string* text :
+       {&row.hardSleeperUpper, &row.hardSleeperMiddle, &row.hardSleeperLower}) {
+    lower = ReadAmount(*text) + sup.ticket + e + sup.longDistance - q.m_deduction;
+    *text = PriceText(lower);
+  }
+  row.hardSleeper = lower <= 10 ? std::u16string(kNotCarried)
+                                : row.hardSleeperUpper + u"/" + row.hardSleeperMiddle + u"/" +
+                                      row.hardSleeperLower;
+}
+
+void PriceSoftSleepers(QueryCore& q, const Supplements& sup) {
+  ResultRow& row = q.CurrentRow();
+  if (!CarriesSoftSleepers(q.m_train)) {
+    row.softSleeper = kNotCarried;
+    return;
+  }
+  const double e = Surcharge(q, 0.16);
+  double lower = 0;
+  for (std::u16string* text : {&row.softSleeperUpper, &row.softSleeperLower}) {
+    lower = ReadAmount(*text) + sup.ticket + e - q.m_deduction;
+    *text = PriceText(lower);
+  }
+  row.softSleeper = lower <= 10 ? std::u16string(kNotCarried)
+                                : row.softSleeperUpper + u"/" + row.softSleeperLower;
+}
+
+}  // namespace tavra

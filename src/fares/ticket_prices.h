@@ -1,0 +1,27 @@
+#pragma once
+// The last step of a line's fares: supplements and deduction on the summed amounts, and
+// the shown price texts.
+#include "app/query_core.h"
+
+namespace tavra {
+
+// The two supplements of the price step. The ticket supplement changes as the seat classes
+// are priced and the berths take it as the last seat class left it.
+struct Supplements {
+  double ticket = 1;
+  double longDistance = 0;
+};
+
+// Chooses the supplements and stores the insurance deduction for `tariffKm` in
+// q.m_deduction. Trains with a fare segment of kind "7" among the first two get no
+// long-distance supplement, and unless their first segment has kind "1" neither a ticket
+// supplement nor a deduction. `longDistance`: whether the supplement is determined at all.
+Supplements ChooseSupplements(QueryCore& q, double tariffKm, bool longDistance);
+
+// Each writes the shown texts of its classes, "－" for one the train does not carry.
+void PriceHardSeat(QueryCore& q, Supplements& sup);
+void PriceSeatClasses(QueryCore& q, Supplements& sup);  // second, first and soft seat
+void PriceHardSleepers(QueryCore& q, const Supplements& sup);
+void PriceSoftSleepers(QueryCore& q, const Supplements& sup);
+
+}  // namespace tavra

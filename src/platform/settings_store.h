@@ -1,0 +1,47 @@
+#pragma once
+// The settings store that plays the part of the device registry: keys holding named
+// string values, kept in one small file under the user's config folder and rewritten
+// whole and atomically on every change, so a crash never leaves half a file.
+#include <map>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace tavra {
+
+class SettingsStore {
+ public:
+  // A registry string value holds at most 20 bytes of UTF-16 including its terminating
+  // NUL: nine characters.
+  static constexpr size_t kMaxValueChars = 9;
+
+  // The store kept in `path`; nothing is read until Open.
+  explicit SettingsStore(std::string path);
+
+  // $XDG_CONFIG_HOME/tavra/settings.ini, or ~/.config/tavra/settings.ini; a test points
+  // XDG_CONFIG_HOME elsewhere (or constructs the store with its own path).
+  static std::string DefaultPath();
+
+  const std::string& path() const { return path_; }
+
+  // Reads the file and tells whether `key` exists in it, as the registry's open does. A
+  // missing or unreadable file holds no key.
+  bool OpenKey(std::string_view key);
+  // Adds `key` (empty) and writes the file; false when the file cannot be written.
+  bool CreateKey(std::string_view key);
+
+  // The value as last read or written, cut to kMaxValueChars; nullopt when missing.
+  std::optional<std::u16string> ReadString(std::string_view key, std::string_view name) const;
+  // Sets the value, cut to kMaxValueChars, and writes the file; false when it cannot be
+  // written (the value is then not kept).
+  bool WriteString(std::string_view key, std::string_view name, std::u16string_view value);
+
+ private:
+  using Values = std::map<std::string, std::u16string, std::less<>>;
+  bool Save(const std::map<std::string, Values, std::less<>>& keys) const;
+
+  std::string path_;
+  std::map<std::string, Values, std::less<>> keys_;
+};
+
+}  // namespace tavra

@@ -1,0 +1,109 @@
+#include "results/sort_list_model.h"
+
+#include "data/record_fields.h"
+#include "results/list_compare.h"
+
+namespace tavra {
+namespace {
+
+// A merge sort of our own: stable, so that rows with equal keys keep the order the query
+// produced them in, and safe with a comparison that is not a strict order (its kind is
+// chosen from the first text alone, so "12" against "1a" and "1a" against "12" can both
+// say "after").
+template <typename Less>
+void StableMergeSort(std::vector<ListRow>& rows, Less less) {
+  std::vector<ListRow> buffer(rows.size());
+  for (size_t width = 1; width < rows.size(); width *= 2) {
+    for (size_t lo = 0; lo < rows.size(); lo += 2 * width) {
+      const size_t mid = std::min(lo + width, rows.size());
+      const size_t hi = std::min(lo + 2 * width, rows.size());
+      size_t i = lo, j = mid, k = lo;
+      while (i < mid && j < hi)
+        buffer[k++] = std::move(less(rows[j], rows[i]) ? rows[j++] : rows[i++]);
+      while (i < mid) buffer[k++] = std::move(rows[i++]);
+      while (j < hi) buffer[k++] = std::move(rows[j++]);
+    }
+    rows.swap(buffer);
+  }
+}
+
+}  // namespace
+
+bool SortListModel::SetColumnSpec(std::u16string_view columnText) {
+  for (size_t pos = 0; pos < columnText.size();) {
+    size_t end = columnText.find(u';', pos);
+    if (end == std::u16string_view::npos) end = columnText.size();
+    const std::u16string_view entry = columnText.substr(pos, end - pos);
+    const size_t comma = entry.find(u',');
+    if (comma == std::u16string_view::npos) break;
+    columns_.push_back(
+        {std::u16string(entry.substr(0, comma)), ParseLeadingInt(entry.substr(comma + 1))});
+    ++m_nColumns;
+    pos = end + 1;
+  }
+  for (ListRow& row : rows_) {
+    row.texts.resize(columns_.size());
+    row.textColors.resize(columns_.size(), m_crText);
+    row.backColors.resize(columns_.size(), m_crBack);
+  }
+  Changed();
+  return true;
+}
+
+int SortListModel::AppendRow(std::vector<std::u16string> texts) {
+  const size_t n = static_cast<size_t>(m_nColumns);
+  ListRow row;
+  row.texts = std::move(texts);
+  row.texts.resize(n);
+  row.textColors.assign(n, m_crText);
+  row.backColors.assign(n, m_crBack);
+  rows_.push_back(std::move(row));
+  Changed();
+  return RowCount() - 1;
+}
+
+void SortListModel::SetCellColors(int row, int column, Color text, Color back) {
+  if (row < 0 || row >= RowCount() || column < 0 || column >= m_nColumns) return;
+  ListRow& r = rows_[static_cast<size_t>(row)];
+  r.textColors[static_cast<size_t>(column)] = text == kDefaultColor ? m_crText : text;
+  r.backColors[static_cast<size_t>(column)] = back == kDefaultColor ? m_crBack : back;
+  Changed();
+}
+
+void SortListModel::SortByColumn(int column, bool ascending) {
+  if (column < 0 || column >= m_nColumns) return;
+  m_nSortColumn = column;
+  m_bAscending = ascending;
+  const size_t c = static_cast<size_t>(column);
+  StableMergeSort(rows_, [c, ascending](const ListRow& x, const ListRow& y) {
+    return ascending ? CompareCellTexts(x.texts[c], y.texts[c]) < 0
+                     : CompareCellTexts(y.texts[c], x.texts[c]) < 0;
+  });
+  Changed();
+}
+
+void SortListModel::OnColumnClick(int column) {
+  if (!m_bSortEnabled) return;
+  SortByColumn(column, !(column == m_nSortColumn && m_bAscending));
+}
+
+void SortListModel::DeleteAllRows() {
+  rows_.clear();
+  Changed();
+}
+
+void SortListModel::SetRedraw(bool on) {
+  redraw_ = on;
+  Changed();
+}
+
+void SortListModel::SetDefaultColors(Color text, Color back) {
+  m_crText = text;
+  m_crBack = back;
+}
+
+void SortListModel::Changed() {
+  if (redraw_ && onChange_) onChange_();
+}
+
+}  // namespace tavra

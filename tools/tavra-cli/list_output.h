@@ -1,0 +1,21 @@
+#pragma once
+// A result list on the terminal: an aligned table for people, tab-separated lines for
+// scripts, or JSON with the colours.
+#include <cstdio>
+#include <string_view>
+
+#include "cli_options.h"
+#include "results/sort_list_model.h"
+
+namespace tavra::cli {
+
+// Colours for a terminal, unless NO_COLOR asks for none.
+bool ColourWanted(std::FILE* out);
+
+// The visible columns (a width of 0 hides a column) of every row, then the count label.
+// Table cells are shown without their surrounding blanks; tsv and json keep the texts
+// exactly as the list holds them.
+void PrintResultList(std::FILE* out, Format format, const SortListModel& list,
+                     std::u16string_view countLabel, bool colour);
+
+}  // namespace tavra::cli
