@@ -133,9 +133,14 @@ TEST_F(RowBuilder, ClassTextsAndExpressMultiple) {
   EXPECT_EQ(core_.m_nExpressMultiple, 0);
   Build(u"1461", u"北京", u"天津");
   EXPECT_EQ(core_.m_nExpressMultiple, 1);
-  // An unknown class code shows itself and leaves the previous train's multiple in force.
-  EXPECT_EQ(Build(u"X7", u"南京", u"上海").classText, u"X");
-  EXPECT_EQ(core_.m_nExpressMultiple, 1);
+  // An unknown class code shows itself and has no express multiple, whatever came before.
+  const ResultRow unknownFirst = Build(u"X7", u"南京", u"上海");
+  EXPECT_EQ(unknownFirst.classText, u"X");
+  EXPECT_EQ(core_.m_nExpressMultiple, 0);
+  Build(u"Z1", u"北京", u"上海");
+  const ResultRow unknownAfterExpress = Build(u"X7", u"南京", u"上海");
+  EXPECT_EQ(core_.m_nExpressMultiple, 0);
+  EXPECT_EQ(unknownAfterExpress.hardSeat, unknownFirst.hardSeat);
 }
 
 TEST_F(RowBuilder, ListLineColoursAndSortKey) {

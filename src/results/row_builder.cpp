@@ -66,7 +66,7 @@ void QueryCore::BuildResultRow() {
 
   const TrainClass trainClass = ClassOf(m_train[TrainInfo::ClassCode], m_train[TrainInfo::AirCon]);
   row.classText = trainClass.text;
-  if (trainClass.listed) m_nExpressMultiple = trainClass.expressMultiple;
+  m_nExpressMultiple = trainClass.expressMultiple;
 
   const bool byArrival = m_nQueryKind == kQueryTransfer || m_nQueryKind == kQueryStationArrivals;
   row.sortKey = byArrival ? row.arriveText : row.departText;

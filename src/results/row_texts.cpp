@@ -73,8 +73,8 @@ TrainClass ClassOf(std::u16string_view classCode, std::u16string_view airCon) {
   };
   for (const Entry& e : kClasses)
     if (classCode == e.code)
-      return {(e.prefixed ? prefix : u"") + std::u16string(e.name), e.multiple, true};
-  return {std::u16string(classCode), 0, false};
+      return {(e.prefixed ? prefix : u"") + std::u16string(e.name), e.multiple};
+  return {std::u16string(classCode), 0};
 }
 
 }  // namespace tavra

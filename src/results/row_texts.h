@@ -25,10 +25,11 @@ std::u16string DurationText(int minutes);
 struct TrainClass {
   std::u16string text;
   int32_t expressMultiple = 0;
-  bool listed = false;  // false: an unknown code, shown as itself; the multiple is not set
 };
 
-// The class text and express multiple of a class code and air-conditioning flag.
+// The class text and express multiple of a class code and air-conditioning flag. An
+// unknown code shows itself and has no express supplement (multiple 0): keeping the
+// previous train's multiple would make a price depend on the line listed before it.
 TrainClass ClassOf(std::u16string_view classCode, std::u16string_view airCon);
 
 }  // namespace tavra

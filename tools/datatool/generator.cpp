@@ -106,6 +106,7 @@ TimetableSource GenerateTimetable(const GeneratorSize& size) {
     src.trains.push_back(train);
   }
 
+  const int hubs = std::min(40, stations);
   int remaining = calls;
   for (int t = 0; t < trains; ++t) {
     const SourceTrain& train = src.trains[static_cast<size_t>(t)];
@@ -133,6 +134,8 @@ TimetableSource GenerateTimetable(const GeneratorSize& size) {
       km += hop;
       minute += hop * 60 / rnd.Between(80, 300) + 1;
       station = (station + step + rnd.Between(0, 3)) % stations;
+      // Like a real network, a few hub stations see many trains: one call in five.
+      if (rnd.Between(0, 4) == 0) station = rnd.Between(0, hubs - 1) * (stations / hubs);
     }
   }
 
