@@ -20,23 +20,6 @@
 namespace tavra::bench {
 namespace {
 
-class Silent : public UserMessages {
- public:
-  void Message(std::u16string_view, std::u16string_view) override {}
-  bool Question(std::u16string_view, std::u16string_view) override { return false; }
-  void AppMessage(std::u16string_view) override {}
-};
-
-class Offered : public StationChoiceBox {
- public:
-  void ResetContent() override { items.clear(); }
-  int ItemCount() const override { return static_cast<int>(items.size()); }
-  void DeleteItem(int index) override { items.erase(items.begin() + index); }
-  void AddItem(std::u16string_view name) override { items.emplace_back(name); }
-  void ShowDropDown() override {}
-  std::vector<std::u16string> items;
-};
-
 // A loaded timetable and the inputs that make its heaviest queries.
 struct Dataset {
   TimetableData data;
@@ -131,7 +114,7 @@ Dataset& Data(int which) {
 struct Session {
   explicit Session(Dataset& d) : core(d.data, controls, user) {}
   PlainQueryControls controls;
-  Silent user;
+  SilentMessages user;
   QueryCore core;
 };
 
@@ -209,7 +192,7 @@ void BM_MatchStationsByKey(benchmark::State& state, int which, int letters) {
   Dataset& d = Data(which);
   if (!Ready(state, d)) return;
   const std::u16string& typed = letters == 1 ? d.oneLetter : d.twoLetters;
-  Offered box;
+  ChoiceList box;
   for (auto _ : state) MatchStationsByKey(d.data, typed, box);
   state.counters["offered"] = box.ItemCount();
   state.SetLabel(Utf16ToUtf8(typed));

@@ -10,27 +10,6 @@
 #include "data/record_fields.h"
 #include "datatool/checker.h"
 
-namespace {
-
-class NoMessages : public tavra::UserMessages {
- public:
-  void Message(std::u16string_view, std::u16string_view) override {}
-  bool Question(std::u16string_view, std::u16string_view) override { return false; }
-  void AppMessage(std::u16string_view) override {}
-};
-
-class NoBox : public tavra::StationChoiceBox {
- public:
-  void ResetContent() override { n = 0; }
-  int ItemCount() const override { return n; }
-  void DeleteItem(int) override { --n; }
-  void AddItem(std::u16string_view) override { ++n; }
-  void ShowDropDown() override {}
-  int n = 0;
-};
-
-}  // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size) {
   using namespace tavra;
   std::string_view all(reinterpret_cast<const char*>(bytes), size);
@@ -40,8 +19,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size) {
 
   TimetableData data;
   if (LoadTimetableFromBytes(data, index, records) != kLoadComplete) return 0;
-  NoMessages messages;
-  NoBox box;
+  SilentMessages messages;
+  ChoiceList box;
   for (char16_t c = u'A'; c <= u'['; ++c) MatchStationsByKey(data, std::u16string(1, c), box);
   for (int s = 0; s < data.Table(StationTable).size() && s < 50; ++s) {
     std::u16string name(Field(data.Table(StationTable).Record(s), 20, 5));

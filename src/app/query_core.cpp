@@ -7,20 +7,8 @@
 #include "results/row_texts.h"
 
 namespace tavra {
-namespace {
-
-// The user of a core that has none: says nothing and consents to nothing.
-class NoUser : public UserMessages {
- public:
-  void Message(std::u16string_view, std::u16string_view) override {}
-  bool Question(std::u16string_view, std::u16string_view) override { return false; }
-  void AppMessage(std::u16string_view) override {}
-};
-
-}  // namespace
-
 QueryCore::QueryCore(const TimetableData& data)
-    : QueryCore(data, std::make_unique<PlainQueryControls>(), std::make_unique<NoUser>()) {}
+    : QueryCore(data, std::make_unique<PlainQueryControls>(), std::make_unique<SilentMessages>()) {}
 
 QueryCore::QueryCore(const TimetableData& data, std::unique_ptr<QueryControls> controls,
                      std::unique_ptr<UserMessages> messages)

@@ -4,6 +4,7 @@
 // writes to standard error, tests record what was said.
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace tavra {
 
@@ -30,6 +31,26 @@ class StationChoiceBox {
   virtual void DeleteItem(int index) = 0;
   virtual void AddItem(std::u16string_view name) = 0;
   virtual void ShowDropDown() = 0;
+};
+
+// The user of code run without one (benchmarks, fuzzing, a core nobody watches): says
+// nothing and consents to nothing.
+class SilentMessages : public UserMessages {
+ public:
+  void Message(std::u16string_view, std::u16string_view) override {}
+  bool Question(std::u16string_view, std::u16string_view) override { return false; }
+  void AppMessage(std::u16string_view) override {}
+};
+
+// A station choice list kept in memory, for a caller that prints or counts the names.
+class ChoiceList : public StationChoiceBox {
+ public:
+  void ResetContent() override { items.clear(); }
+  int ItemCount() const override { return static_cast<int>(items.size()); }
+  void DeleteItem(int index) override { items.erase(items.begin() + index); }
+  void AddItem(std::u16string_view name) override { items.emplace_back(name); }
+  void ShowDropDown() override {}
+  std::vector<std::u16string> items;
 };
 
 }  // namespace tavra

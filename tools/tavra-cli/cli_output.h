@@ -26,15 +26,4 @@ class TerminalMessages : public UserMessages {
   int messageCount = 0;
 };
 
-// The station combo box as a list the terminal prints.
-class ChoiceList : public StationChoiceBox {
- public:
-  void ResetContent() override { items.clear(); }
-  int ItemCount() const override { return static_cast<int>(items.size()); }
-  void DeleteItem(int index) override { items.erase(items.begin() + index); }
-  void AddItem(std::u16string_view name) override { items.emplace_back(name); }
-  void ShowDropDown() override {}
-  std::vector<std::u16string> items;
-};
-
 }  // namespace tavra::cli
