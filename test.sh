@@ -10,13 +10,16 @@ cd "$(dirname "$0")"
 
 dir=build
 flags=()
+skip=()
 case "${1:-}" in
   --sanitize) dir=build-asan; flags=(-DTAVRA_SANITIZE=address,undefined -DTAVRA_BENCH=OFF) ;;
-  --thread) dir=build-tsan; flags=(-DTAVRA_SANITIZE=thread -DTAVRA_BENCH=OFF) ;;
+  # Qt's libraries are not built for ThreadSanitizer, so hand-overs through its event queue
+  # show as races there; the loader hand-over itself is tested without Qt.
+  --thread) dir=build-tsan; flags=(-DTAVRA_SANITIZE=thread -DTAVRA_BENCH=OFF); skip=(-E '^Qt') ;;
   "") ;;
   *) echo "usage: ./test.sh [--sanitize|--thread]" >&2; exit 1 ;;
 esac
 
 cmake -S . -B "$dir" -G Ninja "${flags[@]}"
 cmake --build "$dir"
-ctest --test-dir "$dir" --output-on-failure -j "$(nproc)"
+ctest --test-dir "$dir" --output-on-failure -j "$(nproc)" "${skip[@]}"
