@@ -15,7 +15,10 @@ elif [ $# -eq 0 ]; then
   echo "Stations for the typed initials 'bj':"
   build/tavra-cli stations bj
   echo
-  echo "Try: build/tavra-cli stations sh    (build/tavra-cli with no command lists the commands)"
+  echo "Trains from 北京 to 上海:"
+  build/tavra-cli between 北京 上海
+  echo
+  echo "Try: build/tavra-cli train T109, build/tavra-cli station 南京 (no command lists them all)"
 else
   exec build/tavra-cli "$@"
 fi
