@@ -1,0 +1,51 @@
+#include "app/qt/timetable_app.h"
+
+#include <QObject>
+
+#include "app/offer_counter.h"
+#include "app/qt/query_dlg.h"
+#include "data/loader.h"
+#include "platform/program_dir.h"
+
+namespace tavra {
+
+CTimetableApp::CTimetableApp(AppOptions options)
+    : dataDir_(options.dataDir.empty() ? ProgramDirectory() : options.dataDir),
+      settings_(options.settingsPath.empty() ? SettingsStore::DefaultPath() : options.settingsPath),
+      data_(std::make_unique<TimetableData>()),
+      notifier_(std::make_unique<QObject>()) {}
+
+CTimetableApp::~CTimetableApp() {
+  // The loader writes into the tables: they must outlive it.
+  if (loader_.joinable()) loader_.join();
+}
+
+bool CTimetableApp::InitInstance() {
+  CQueryDlg dialog(this);
+  m_pMainWnd = &dialog;
+  dialog.ShowWaitCursor();
+  dialog.DoModal();
+  m_pMainWnd = nullptr;
+  return false;
+}
+
+void CTimetableApp::StartLoading(std::function<void()> finished) {
+  data_->LoadStatus.store(kLoadNotBegun, std::memory_order_release);
+  if (m_startLoader) {
+    m_startLoader(*data_, std::move(finished));
+    return;
+  }
+  if (loader_.joinable()) loader_.join();
+  loader_ = std::thread([this, finished = std::move(finished)] {
+    LoadTimetable(*data_, dataDir_);
+    // Posted to an object of the user-interface thread: runs there, or never if the
+    // object is gone.
+    QMetaObject::invokeMethod(notifier_.get(), finished, Qt::QueuedConnection);
+  });
+}
+
+bool CTimetableApp::CheckOfferCounter() {
+  return tavra::CheckOfferCounter(settings_, data_->DataVersionText);
+}
+
+}  // namespace tavra
