@@ -15,7 +15,8 @@ namespace {
 void Decode(benchmark::State& state, const std::string& bytes) {
   std::u16string out(bytes.size(), u'\0');
   for (auto _ : state) {
-    size_t n = DecodeGbk(reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size(), out.data());
+    size_t n =
+        DecodeGbk(reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size(), out.data());
     benchmark::DoNotOptimize(n);
     benchmark::ClobberMemory();
   }

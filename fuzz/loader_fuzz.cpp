@@ -14,7 +14,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size) {
   using namespace tavra;
   std::string_view all(reinterpret_cast<const char*>(bytes), size);
   std::string_view index = all.substr(0, kIndexFileMinSize);
-  std::string_view records = size > kIndexFileMinSize ? all.substr(kIndexFileMinSize) : std::string_view();
+  std::string_view records =
+      size > kIndexFileMinSize ? all.substr(kIndexFileMinSize) : std::string_view();
   datatool::CheckDataFiles(index, records);
 
   TimetableData data;
@@ -30,6 +31,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size) {
         ParseStopRecord(data, GetRecord(data, StopTable, r));
   }
   TrainInfo train;
-  for (int t = 0; t < data.Table(TrainTable).size() && t < 200; ++t) ParseTrainRecord(data, GetRecord(data, TrainTable, t), train);
+  for (int t = 0; t < data.Table(TrainTable).size() && t < 200; ++t)
+    ParseTrainRecord(data, GetRecord(data, TrainTable, t), train);
   return 0;
 }

@@ -47,9 +47,9 @@ bool CheckFileLayout(std::string_view index, size_t recordFileSize, LoadError& e
     }
     total += static_cast<uint64_t>(length);
     if (total > recordFileSize) {
-      error = {kRecordFileName,
-               "is " + std::to_string(recordFileSize) + " bytes long, but the index file puts the end of " +
-                   section + " at byte " + std::to_string(total)};
+      error = {kRecordFileName, "is " + std::to_string(recordFileSize) +
+                                    " bytes long, but the index file puts the end of " + section +
+                                    " at byte " + std::to_string(total)};
       return false;
     }
   }

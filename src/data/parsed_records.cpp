@@ -19,8 +19,7 @@ StopInfo ParseStopRecord(const TimetableData& data, std::u16string record) {
   if (IsNone5(stop.fareRow)) {
     stop.fareKm[0] = stop.km;
   } else {
-    std::u16string_view fares =
-        data.Table(FareDistanceTable).Record(ParseLeadingInt(stop.fareRow));
+    std::u16string_view fares = data.Table(FareDistanceTable).Record(ParseLeadingInt(stop.fareRow));
     for (size_t s = 0; s < stop.fareKm.size(); ++s)
       stop.fareKm[s] = ParseLeadingInt(Field(fares, 4 * s, 4));
   }
@@ -46,8 +45,7 @@ void ParseTrainRecord(const TimetableData& data, std::u16string record, TrainInf
   train[TrainInfo::PercentB0] = Field(r, 35, 2);
   if (train[TrainInfo::FareKind0] != u"-") return;
 
-  std::u16string_view plan =
-      data.Table(TrainFareTable).Record(ParseLeadingInt(Field(r, 33, 4)));
+  std::u16string_view plan = data.Table(TrainFareTable).Record(ParseLeadingInt(Field(r, 33, 4)));
   for (int s = 0; s < 6; ++s) {
     train[TrainInfo::FareKind0 + s] = Field(plan, static_cast<size_t>(s), 1);
     train[TrainInfo::PercentA0 + s] = Field(plan, static_cast<size_t>(6 + 2 * s), 2);

@@ -17,7 +17,8 @@ struct StopInfo {
   std::u16string day;        // "0".."3": day of the call counted from the departure day
   std::u16string runNumber;  // number the train runs under at this call, blank-padded
   std::u16string fareRow;    // FareDistanceTable row, or "99999"
-  std::array<int32_t, 7> fareKm{};  // cumulative fare distance per fare segment 0-5, and the surcharge distance
+  std::array<int32_t, 7>
+      fareKm{};  // cumulative fare distance per fare segment 0-5, and the surcharge distance
 };
 
 // The 33 text slots of a parsed train; see ParseTrainRecord for what each holds.
@@ -29,10 +30,10 @@ struct TrainInfo {
     AirCon = 3,
     OriginStation = 4,
     TerminalStation = 5,
-    FareKind0 = 6,    // 6-11: fare kind codes of segments 0-5
-    PercentA0 = 12,   // 12-17: percentages A
-    PercentB0 = 18,   // 18-23: percentages B
-    Tariff1 = 24,     // 24-28: tariff codes of segments 1-5
+    FareKind0 = 6,   // 6-11: fare kind codes of segments 0-5
+    PercentA0 = 12,  // 12-17: percentages A
+    PercentB0 = 18,  // 18-23: percentages B
+    Tariff1 = 24,    // 24-28: tariff codes of segments 1-5
     FirstRunRow = 29,
     LastRunRow = 30,
     OriginCall = 31,

@@ -16,7 +16,9 @@ int ParseLeadingInt(std::u16string_view text) {
 }
 
 namespace {
-bool IsBlank(char16_t c) { return c == u' ' || (c >= u'\t' && c <= u'\r'); }
+bool IsBlank(char16_t c) {
+  return c == u' ' || (c >= u'\t' && c <= u'\r');
+}
 }  // namespace
 
 std::u16string_view TrimRight(std::u16string_view text) {

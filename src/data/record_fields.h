@@ -16,8 +16,12 @@ inline std::u16string_view Field(std::u16string_view record, size_t pos, size_t 
 int ParseLeadingInt(std::u16string_view text);
 
 // "9999" and "99999" mean "none" in reference fields.
-inline bool IsNone4(std::u16string_view field) { return field == u"9999"; }
-inline bool IsNone5(std::u16string_view field) { return field == u"99999"; }
+inline bool IsNone4(std::u16string_view field) {
+  return field == u"9999";
+}
+inline bool IsNone5(std::u16string_view field) {
+  return field == u"99999";
+}
 
 // Blanks are spaces and the control characters tab to carriage return.
 std::u16string_view TrimRight(std::u16string_view text);

@@ -35,7 +35,9 @@ bool TextGreater(std::u16string_view a, std::u16string_view b) {
   return false;
 }
 
-char16_t UpperAscii(char16_t c) { return c >= u'a' && c <= u'z' ? c - (u'a' - u'A') : c; }
+char16_t UpperAscii(char16_t c) {
+  return c >= u'a' && c <= u'z' ? c - (u'a' - u'A') : c;
+}
 
 int CompareNoCase(std::u16string_view a, std::u16string_view b) {
   // Compared as lower case, as the platform's case-insensitive comparison does.

@@ -6,10 +6,10 @@ namespace tavra {
 
 const char* SectionName(unsigned section) {
   static const char* const names[kSectionCount] = {
-      "StationKeyTable",  "KeyLetterTable",    "StationTable",    "TrainDigitTable",
-      "NumberTrainIndex", "LetterTrainIndex",  "TrainTable",      "TrainFareTable",
-      "TrainStopTable",   "StopTable",         "FareDistanceTable", "FareBandTable",
-      "FareBandIndexTable", "StationFareTable", "RateTable",       "SpareTable"};
+      "StationKeyTable",    "KeyLetterTable",   "StationTable",      "TrainDigitTable",
+      "NumberTrainIndex",   "LetterTrainIndex", "TrainTable",        "TrainFareTable",
+      "TrainStopTable",     "StopTable",        "FareDistanceTable", "FareBandTable",
+      "FareBandIndexTable", "StationFareTable", "RateTable",         "SpareTable"};
   return section < kSectionCount ? names[section] : "?";
 }
 

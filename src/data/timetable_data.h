@@ -30,8 +30,8 @@ enum Section : unsigned {
 inline constexpr unsigned kSectionCount = 16;
 
 // Record width in bytes of each section; constants of the format, stored in neither file.
-inline constexpr std::array<int, kSectionCount> kRecordWidth = {
-    9, 8, 30, 16, 9, 9, 59, 45, 5, 33, 28, 65, 11, 53, 14, 13};
+inline constexpr std::array<int, kSectionCount> kRecordWidth = {9, 8,  30, 16, 9,  9,  59, 45,
+                                                                5, 33, 28, 65, 11, 53, 14, 13};
 
 const char* SectionName(unsigned section);
 
@@ -57,7 +57,9 @@ class RecordTable {
   }
 
   // Bytes the table holds on the heap.
-  size_t MemoryBytes() const { return chars_.capacity() * sizeof(char16_t) + offsets_.capacity() * sizeof(uint32_t); }
+  size_t MemoryBytes() const {
+    return chars_.capacity() * sizeof(char16_t) + offsets_.capacity() * sizeof(uint32_t);
+  }
 
   // Decodes `count` GBK records of `width` bytes each, replacing the table's contents.
   void AssignGbk(const unsigned char* bytes, int count, int width);
@@ -75,7 +77,8 @@ inline constexpr int32_t kLoadIndexRead = 1;    // DataVersionText valid, no tab
 inline constexpr int32_t kLoadTrainsReady = 2;  // sections 0-6 complete
 inline constexpr int32_t kLoadComplete = 3;     // all sixteen tables complete
 inline constexpr int32_t kLoadSeen = 4;         // written by the UI after acting on 1 or 2
-inline constexpr int32_t kLoadFailed = -1;      // a data file is missing or damaged: loadError says which
+inline constexpr int32_t kLoadFailed =
+    -1;  // a data file is missing or damaged: loadError says which
 
 struct LoadError {
   std::string file;     // "tavra.dll" or "tavra.sdf"

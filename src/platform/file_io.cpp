@@ -16,7 +16,7 @@ bool ReadWholeFile(const std::string& path, std::string& out, std::string& error
     error = std::string("cannot be opened: ") + std::strerror(errno);
     return false;
   }
-  struct stat st{};
+  struct stat st {};
   if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
     error = "is not a regular file";
     close(fd);

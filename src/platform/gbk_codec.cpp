@@ -20,8 +20,12 @@ static_assert(sizeof kDoubleByteTable / sizeof kDoubleByteTable[0] ==
 // Code page 936 puts the euro sign on the single byte 0x80.
 constexpr char16_t kEuro = 0x20AC;
 
-bool IsLead(unsigned b) { return b >= kFirstLead && b <= kLastLead; }
-bool IsTrail(unsigned b) { return b >= kFirstTrail && b <= kLastTrail && b != 0x7F; }
+bool IsLead(unsigned b) {
+  return b >= kFirstLead && b <= kLastLead;
+}
+bool IsTrail(unsigned b) {
+  return b >= kFirstTrail && b <= kLastTrail && b != 0x7F;
+}
 
 uint16_t LookUp(unsigned lead, unsigned trail) {
   return kDoubleByteTable[(lead - kFirstLead) * kTrailCount + (trail - kFirstTrail)];
@@ -79,8 +83,8 @@ size_t DecodeGbk(const unsigned char* bytes, size_t size, char16_t* out) {
 
 std::u16string GbkToUtf16(std::string_view bytes) {
   std::u16string text(bytes.size(), u'\0');
-  text.resize(DecodeGbk(reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size(),
-                        text.data()));
+  text.resize(
+      DecodeGbk(reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size(), text.data()));
   return text;
 }
 

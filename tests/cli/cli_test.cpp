@@ -60,7 +60,8 @@ TEST_F(CliOnSmallNetwork, StationsAndVersionInEachFormat) {
 }
 
 TEST_F(CliOnSmallNetwork, HostileTypingPrintsNothing) {
-  for (std::string typed : std::vector<std::string>{"", "1", "北", std::string(1000, 'x'), "\xFF\xFE", "[["}) {
+  for (std::string typed :
+       std::vector<std::string>{"", "1", "北", std::string(1000, 'x'), "\xFF\xFE", "[["}) {
     CliRun r = Cli({"--data-dir", dir_.path(), "stations", typed});
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(r.out, "");

@@ -1,3 +1,5 @@
+#include "data/loader.h"
+
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
@@ -6,7 +8,6 @@
 #include <functional>
 #include <thread>
 
-#include "data/loader.h"
 #include "data/lookup.h"
 #include "datatool/generator.h"
 #include "support/test_support.h"
@@ -17,7 +18,8 @@ namespace {
 using test::TempDir;
 
 void PutInt(std::string& bytes, size_t offset, int32_t v) {
-  for (int i = 0; i < 4; ++i) bytes[offset + i] = static_cast<char>((static_cast<uint32_t>(v) >> (8 * i)) & 0xFF);
+  for (int i = 0; i < 4; ++i)
+    bytes[offset + i] = static_cast<char>((static_cast<uint32_t>(v) >> (8 * i)) & 0xFF);
 }
 
 int32_t SectionLength(const std::string& index, unsigned k) {
@@ -43,7 +45,8 @@ TEST(Loader, LoadsEverySectionFromTheFilesAndKeepsTheCounts) {
   EXPECT_EQ(data.rateCount, 0);
   // Every section's record count is its length divided by its width.
   for (unsigned k = 0; k < kSectionCount; ++k)
-    EXPECT_EQ(data.Table(k).size(), SectionLength(files.index, k) / kRecordWidth[k]) << SectionName(k);
+    EXPECT_EQ(data.Table(k).size(), SectionLength(files.index, k) / kRecordWidth[k])
+        << SectionName(k);
   // A record with a Chinese name is shorter than its width in bytes; ASCII ones are exact.
   EXPECT_EQ(GetRecord(data, StationTable, 0).size(), 20u + 2u + 6u);
   EXPECT_EQ(GetRecord(data, StationKeyTable, 0).size(), 9u);
@@ -51,7 +54,8 @@ TEST(Loader, LoadsEverySectionFromTheFilesAndKeepsTheCounts) {
 
 TEST(Loader, VersionIsPlainSignedDecimal) {
   auto source = test::SmallNetwork();
-  for (auto [text, shown] : {std::pair{"-42\n", u"-42"}, {"0\n", u"0"}, {"-2147483648\n", u"-2147483648"}}) {
+  for (auto [text, shown] :
+       {std::pair{"-42\n", u"-42"}, {"0\n", u"0"}, {"-2147483648\n", u"-2147483648"}}) {
     source.version = text;
     EXPECT_EQ(test::Load(source)->DataVersionText, shown);
   }
@@ -60,8 +64,9 @@ TEST(Loader, VersionIsPlainSignedDecimal) {
 TEST(Loader, RecordFileLongerThanItsSectionsStillLoads) {
   auto files = test::Compile(test::SmallNetwork());
   TimetableData data;
-  EXPECT_EQ(LoadTimetableFromBytes(data, files.index + "extra bytes are ignored", files.records + "tail"),
-            kLoadComplete);
+  EXPECT_EQ(
+      LoadTimetableFromBytes(data, files.index + "extra bytes are ignored", files.records + "tail"),
+      kLoadComplete);
 }
 
 struct Damage {
@@ -73,13 +78,16 @@ struct Damage {
 
 TEST(Loader, DamagedFilesStopTheLoadBeforeAnyTableIsFilled) {
   const Damage damages[] = {
-      {"short index", [](std::string& i, std::string&) { i.resize(67); }, kIndexFileName, "at least 68 bytes"},
+      {"short index", [](std::string& i, std::string&) { i.resize(67); }, kIndexFileName,
+       "at least 68 bytes"},
       {"empty index", [](std::string& i, std::string&) { i.clear(); }, kIndexFileName, "0 bytes"},
-      {"negative length", [](std::string& i, std::string&) { PutInt(i, 4 * 9, -33); }, kIndexFileName, "negative"},
-      {"not a multiple", [](std::string& i, std::string&) { PutInt(i, 4 * 2, SectionLength(i, 2) + 1); },
+      {"negative length", [](std::string& i, std::string&) { PutInt(i, 4 * 9, -33); },
+       kIndexFileName, "negative"},
+      {"not a multiple",
+       [](std::string& i, std::string&) { PutInt(i, 4 * 2, SectionLength(i, 2) + 1); },
        kIndexFileName, "not a multiple of its record width 30"},
-      {"beyond the end", [](std::string&, std::string& r) { r.resize(r.size() - 1); }, kRecordFileName,
-       "bytes long"},
+      {"beyond the end", [](std::string&, std::string& r) { r.resize(r.size() - 1); },
+       kRecordFileName, "bytes long"},
       {"huge length", [](std::string& i, std::string&) { PutInt(i, 4 * 15, 2147483647 / 13 * 13); },
        kRecordFileName, "section 15"},
   };
@@ -107,7 +115,8 @@ TEST(Loader, MissingOrUnreadableFilesAreNamed) {
   EXPECT_NE(none.loadError.message.find("cannot be opened"), std::string::npos);
 
   dir.Write(kIndexFileName, good.index);
-  ASSERT_EQ(mkdir(dir.File(kRecordFileName).c_str(), 0755), 0);  // a folder where the file should be
+  ASSERT_EQ(mkdir(dir.File(kRecordFileName).c_str(), 0755),
+            0);  // a folder where the file should be
   TimetableData folder;
   EXPECT_EQ(LoadTimetable(folder, dir.path()), kLoadFailed);
   EXPECT_EQ(folder.loadError.file, kRecordFileName);
@@ -120,7 +129,8 @@ TEST(Loader, StatusHandOverToThePollingThreadNeverLosesTheEnd) {
   // Large enough that the poller sees 1 and 2 while the calls are still being converted.
   datatool::DataFiles files;
   std::vector<datatool::SourceError> errors;
-  ASSERT_TRUE(datatool::CompileSource(datatool::GenerateTimetable({500, 400, 30000, 5}), files, errors));
+  ASSERT_TRUE(
+      datatool::CompileSource(datatool::GenerateTimetable({500, 400, 30000, 5}), files, errors));
   int sawTrainsReady = 0;
   for (int round = 0; round < 40; ++round) {
     TimetableData data;
@@ -134,14 +144,17 @@ TEST(Loader, StatusHandOverToThePollingThreadNeverLosesTheEnd) {
       if (s == kLoadTrainsReady) {  // sections 0-6 may be read from 2 on
         ++sawTrainsReady;
         EXPECT_EQ(data.Table(TrainTable).size(), 400);
-        EXPECT_EQ(data.Table(LetterTrainIndex).size() + data.Table(NumberTrainIndex).size() > 0, true);
+        EXPECT_EQ(data.Table(LetterTrainIndex).size() + data.Table(NumberTrainIndex).size() > 0,
+                  true);
       }
       if (s == kLoadIndexRead || s == kLoadTrainsReady) {
         int32_t expected = s;
         data.LoadStatus.compare_exchange_strong(expected, kLoadSeen, std::memory_order_acq_rel);
       }
       if (s == kLoadComplete) break;
-      ASSERT_TRUE(s == kLoadNotBegun || s == kLoadIndexRead || s == kLoadTrainsReady || s == kLoadSeen) << s;
+      ASSERT_TRUE(s == kLoadNotBegun || s == kLoadIndexRead || s == kLoadTrainsReady ||
+                  s == kLoadSeen)
+          << s;
     }
     loader.join();
     EXPECT_EQ(data.Status(), kLoadComplete);

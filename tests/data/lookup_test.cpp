@@ -1,9 +1,10 @@
+#include "data/lookup.h"
+
 #include <gtest/gtest.h>
 
 #include <cstring>
 
 #include "data/loader.h"
-#include "data/lookup.h"
 #include "data/text_compare.h"
 #include "support/test_support.h"
 
@@ -26,9 +27,9 @@ TEST(TextCompare, GbkOrderTakesBytesAsSigned) {
 TEST(TextCompare, CodeUnitAndCaseInsensitiveOrders) {
   EXPECT_TRUE(TextGreater(u"K2", u"K1"));
   EXPECT_FALSE(TextGreater(u"K1", u"K1"));
-  EXPECT_TRUE(TextGreater(u"K10", u"K1"));   // the end of a text is the unit 0
+  EXPECT_TRUE(TextGreater(u"K10", u"K1"));  // the end of a text is the unit 0
   EXPECT_FALSE(TextGreater(u"K1", u"K10"));
-  EXPECT_TRUE(TextGreater(u"北", u"Z"));     // unsigned units
+  EXPECT_TRUE(TextGreater(u"北", u"Z"));  // unsigned units
   EXPECT_EQ(CompareNoCase(u"bjx", u"BJX"), 0);
   EXPECT_LT(CompareNoCase(u"bj", u"BJX"), 0);
   EXPECT_TRUE(EqualNoCase(u"t109", u"T109"));
@@ -41,7 +42,8 @@ TEST(FindStation, BinarySearchByNameWithBothEndsMessages) {
   RowRange calls;
   for (std::u16string name : {u"北京", u"北京西", u"上海", u"天津", u"济南"}) {
     std::u16string typed = name;
-    ASSERT_TRUE(FindStation(*data, typed, StationEnd::Departure, messages, calls)) << std::string(name.begin(), name.end());
+    ASSERT_TRUE(FindStation(*data, typed, StationEnd::Departure, messages, calls))
+        << std::string(name.begin(), name.end());
     EXPECT_EQ(typed, name);
     for (int r = calls.first; r <= calls.last; ++r)
       EXPECT_EQ(StationName(*data, GetRecord(*data, StopTable, r).substr(0, 4)), name);
@@ -75,8 +77,10 @@ TEST(FindStation, LongAndHostileNamesAreCutToFiveCharacters) {
   EXPECT_EQ(six, u"乌鲁木齐南");
   // A station without calls has an empty range.
   EXPECT_EQ(calls.last, calls.first - 1);
-  for (std::u16string hostile : {std::u16string(1000, u'京'), std::u16string(), std::u16string{char16_t(0xD83D), char16_t(0xDE00), char16_t(0xD83D)},
-                                 std::u16string(u"가나다")}) {
+  for (std::u16string hostile :
+       {std::u16string(1000, u'京'), std::u16string(),
+        std::u16string{char16_t(0xD83D), char16_t(0xDE00), char16_t(0xD83D)},
+        std::u16string(u"가나다")}) {
     EXPECT_FALSE(FindStation(*data, hostile, StationEnd::Departure, messages, calls));
   }
 }
@@ -125,7 +129,8 @@ TEST(MatchStationsByKey, LeftBracketSelectsTheTwentySeventhLetterRow) {
   MatchStationsByKey(plain, u"[", box);  // 26 rows: there is no such row
   EXPECT_EQ(box.items, (std::vector<std::u16string>{u"kept"}));
 
-  // With a 27th row naming the key rows 0-4, "[" offers the stations whose key starts with "[": none.
+  // With a 27th row naming the key rows 0-4, "[" offers the stations whose key starts with "[":
+  // none.
   std::string index = files.index, records = files.records;
   int32_t stationKeys, letters;
   std::memcpy(&stationKeys, index.data(), 4);

@@ -1,7 +1,8 @@
+#include "data/parsed_records.h"
+
 #include <gtest/gtest.h>
 
 #include "data/lookup.h"
-#include "data/parsed_records.h"
 #include "data/record_fields.h"
 #include "support/test_support.h"
 
@@ -18,7 +19,8 @@ int TrainRow(const TimetableData& data, std::u16string_view number) {
 StopInfo CallOf(const TimetableData& data, std::u16string_view train, std::u16string_view station) {
   for (int r = 0; r < data.Table(StopTable).size(); ++r) {
     StopInfo s = ParseStopRecord(data, GetRecord(data, StopTable, r));
-    if (TrainNumberText(data, s.train) == train && StationName(data, s.station) == station) return s;
+    if (TrainNumberText(data, s.train) == train && StationName(data, s.station) == station)
+      return s;
   }
   ADD_FAILURE() << "no such call";
   return {};
@@ -63,9 +65,12 @@ TEST(ParsedRecords, TrainSlotsFromTheRecordOrTheFarePlanRow) {
   EXPECT_EQ(info[TrainInfo::Tariff1 + 1], u"   ");
   EXPECT_EQ(StationName(*data, info[TrainInfo::OriginStation]), u"北京西");
   EXPECT_EQ(StationName(*data, info[TrainInfo::TerminalStation]), u"上海");
-  StopInfo origin = ParseStopRecord(*data, GetRecord(*data, StopTable, ParseLeadingInt(info[TrainInfo::OriginCall])));
+  StopInfo origin = ParseStopRecord(
+      *data, GetRecord(*data, StopTable, ParseLeadingInt(info[TrainInfo::OriginCall])));
   EXPECT_EQ(StationName(*data, origin.station), u"北京西");
-  EXPECT_EQ(ParseLeadingInt(info[TrainInfo::LastRunRow]) - ParseLeadingInt(info[TrainInfo::FirstRunRow]), 2);
+  EXPECT_EQ(
+      ParseLeadingInt(info[TrainInfo::LastRunRow]) - ParseLeadingInt(info[TrainInfo::FirstRunRow]),
+      2);
 
   // A single-segment train fills slots 6, 12 and 18 from its own record, clears 7-11 and
   // leaves the other slots as the previous train left them.

@@ -23,7 +23,8 @@ struct Files {
   }
   // Overwrites bytes of record `row` of `section` at `pos`.
   void Patch(unsigned section, int row, size_t pos, const std::string& bytes) {
-    records.replace(SectionStart(section) + static_cast<size_t>(row * kRecordWidth[section]) + pos, bytes.size(), bytes);
+    records.replace(SectionStart(section) + static_cast<size_t>(row * kRecordWidth[section]) + pos,
+                    bytes.size(), bytes);
   }
 };
 
@@ -53,20 +54,28 @@ TEST(Check, NamesEachViolatedInvariant) {
     const char* says;
   };
   const Case cases[] = {
-      {"station names out of order", StationTable, 0, 20, "\xC9\xCF\xBA\xA3", "StationTable row 1: names are not in ascending GBK order"},
+      {"station names out of order", StationTable, 0, 20, "\xC9\xCF\xBA\xA3",
+       "StationTable row 1: names are not in ascending GBK order"},
       {"call range beyond the table", StationTable, 4, 5, "00100", "is not a range of StopTable"},
-      {"key not capitals", StationKeyTable, 0, 0, "bj", "StationKeyTable row 0: key \"bj   \" is not capital letters"},
-      {"train row out of range", StopTable, 3, 4, "0099", "StopTable row 3: train row 99 is beyond TrainTable"},
+      {"key not capitals", StationKeyTable, 0, 0, "bj",
+       "StationKeyTable row 0: key \"bj   \" is not capital letters"},
+      {"train row out of range", StopTable, 3, 4, "0099",
+       "StopTable row 3: train row 99 is beyond TrainTable"},
       {"bad time", StopTable, 2, 18, "2460", "is not a time HHMM"},
       {"bad day", StopTable, 2, 22, "7", "day \"7\" is not 0-3"},
-      {"fare row out of range", StopTable, 2, 28, "00077", "fare-distance row 77 is beyond FareDistanceTable"},
-      {"fare plan row", TrainTable, 1, 33, "0009", "TrainTable row 1: fare-plan row 9 is beyond TrainFareTable"},
+      {"fare row out of range", StopTable, 2, 28, "00077",
+       "fare-distance row 77 is beyond FareDistanceTable"},
+      {"fare plan row", TrainTable, 1, 33, "0009",
+       "TrainTable row 1: fare-plan row 9 is beyond TrainFareTable"},
       {"attributes", TrainTable, 0, 20, "1911", "attributes \"1911\""},
-      {"number index order", LetterTrainIndex, 0, 1, "9", "LetterTrainIndex row 1: keys are not in ascending order"},
+      {"number index order", LetterTrainIndex, 0, 1, "9",
+       "LetterTrainIndex row 1: keys are not in ascending order"},
       {"digit bucket", TrainDigitTable, 1, 8, "0002", "TrainDigitTable row 1"},
       {"run points elsewhere", TrainStopTable, 0, 0, "00006", "is not a call of train"},
-      {"non-GBK bytes", TrainTable, 0, 5, "\xFF", "TrainTable row 0: the record is not valid GBK text"},
-      {"NUL byte", StopTable, 0, 30, std::string(1, '\0'), "StopTable row 0: the record holds a NUL byte"},
+      {"non-GBK bytes", TrainTable, 0, 5, "\xFF",
+       "TrainTable row 0: the record is not valid GBK text"},
+      {"NUL byte", StopTable, 0, 30, std::string(1, '\0'),
+       "StopTable row 0: the record holds a NUL byte"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
@@ -83,7 +92,8 @@ TEST(Check, NamesEachViolatedInvariant) {
 TEST(Check, FileLayoutProblems) {
   Files f = Good();
   EXPECT_TRUE(Says(CheckDataFiles(f.index, f.records + "xx"), "2 bytes after the last section"));
-  EXPECT_TRUE(Says(CheckDataFiles(f.index.substr(0, 60), f.records), "tavra.dll: is 60 bytes long"));
+  EXPECT_TRUE(
+      Says(CheckDataFiles(f.index.substr(0, 60), f.records), "tavra.dll: is 60 bytes long"));
   f.records.pop_back();
   EXPECT_TRUE(Says(CheckDataFiles(f.index, f.records), "tavra.sdf: is"));
 }

@@ -39,15 +39,21 @@ void ExpectRoundTrip(const TimetableSource& source) {
 
 TEST(RoundTrip, SmallNetworkWithEveryFareTable) {
   test::Source s = test::SmallNetwork();
-  std::vector<SourceFile> files = {{"version.txt", s.version}, {"stations.tsv", s.stations},
-                                   {"trains.tsv", s.trains + "Z1\t1\t1011\t1\t1,0,0\t\tx\n"},
-                                   {"stops.tsv", s.stops},
-                                   {"rates.tsv", "train\tcommon\thard_seat\tsoft_seat\tberth\textra\n1461\t0\t10\t0\t5\t3\nT109\t20\t0\t0\t0\t0\n"},
-                                   {"station_fares.tsv", "from\tto\ttrain\thard_seat\tsoft_seat\ths_upper\ths_middle\ths_lower\tss_upper\tss_lower\tsecond\tfirst\n"
-                                                         "北京\t天津\tT109\t125\t0\t0\t0\t0\t0\t0\t0\t0\n"
-                                                         "天津\t上海\tT109\t1500\t1\t2\t3\t4\t5\t6\t7\t8\n"
-                                                         "北京\t上海\tT109\t1775\t0\t3045\t3155\t3255\t4765\t4975\t0\t0\n"},
-                                   {"spare.tsv", "1234567890123\n"}};
+  std::vector<SourceFile> files = {
+      {"version.txt", s.version},
+      {"stations.tsv", s.stations},
+      {"trains.tsv", s.trains + "Z1\t1\t1011\t1\t1,0,0\t\tx\n"},
+      {"stops.tsv", s.stops},
+      {"rates.tsv",
+       "train\tcommon\thard_seat\tsoft_"
+       "seat\tberth\textra\n1461\t0\t10\t0\t5\t3\nT109\t20\t0\t0\t0\t0\n"},
+      {"station_fares.tsv",
+       "from\tto\ttrain\thard_seat\tsoft_seat\ths_upper\ths_middle\ths_lower\tss_upper\tss_"
+       "lower\tsecond\tfirst\n"
+       "北京\t天津\tT109\t125\t0\t0\t0\t0\t0\t0\t0\t0\n"
+       "天津\t上海\tT109\t1500\t1\t2\t3\t4\t5\t6\t7\t8\n"
+       "北京\t上海\tT109\t1775\t0\t3045\t3155\t3255\t4765\t4975\t0\t0\n"},
+      {"spare.tsv", "1234567890123\n"}};
   TimetableSource source;
   std::vector<SourceError> errors;
   ParseSource(files, source, errors);

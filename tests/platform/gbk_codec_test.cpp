@@ -1,7 +1,8 @@
+#include "platform/gbk_codec.h"
+
 #include <gtest/gtest.h>
 #include <iconv.h>
 
-#include "platform/gbk_codec.h"
 #include "platform/utf8.h"
 
 namespace tavra {
@@ -55,7 +56,9 @@ TEST(GbkCodec, MixedTextAndDamagedBytes) {
   // A lead byte at the end of a record, or before a byte that cannot trail, stands alone.
   EXPECT_EQ(GbkToUtf16("AB\xB1"), u"AB?");
   EXPECT_EQ(GbkToUtf16("\xB1 A"), u"? A");
-  EXPECT_EQ(GbkToUtf16("\xB1" "A"), u"盇");  // 'A' is a trail byte too
+  EXPECT_EQ(GbkToUtf16("\xB1"
+                       "A"),
+            u"盇");  // 'A' is a trail byte too
   EXPECT_EQ(GbkToUtf16("\xFF"), u"?");
   EXPECT_FALSE(IsValidGbk("\xB1"));
   EXPECT_TRUE(IsValidGbk(beijing + "x"));
@@ -70,7 +73,9 @@ TEST(GbkCodec, MixedTextAndDamagedBytes) {
 }
 
 TEST(Utf8, MalformedBytesBecomeReplacementCharacters) {
-  EXPECT_EQ(Utf8ToUtf16("a\xE5\x8C\x97" "b"), u"a北b");
+  EXPECT_EQ(Utf8ToUtf16("a\xE5\x8C\x97"
+                        "b"),
+            u"a北b");
   EXPECT_EQ(Utf8ToUtf16("\xC3"), u"\uFFFD");
   EXPECT_EQ(Utf8ToUtf16("\xED\xA0\x80"), u"\uFFFD\uFFFD\uFFFD");  // an encoded surrogate
   EXPECT_EQ(Utf16ToUtf8(u"\U0001F600"), "\xF0\x9F\x98\x80");

@@ -111,7 +111,8 @@ CliRun RunCli(const std::vector<std::string>& args, const std::string& env) {
     return q + "'";
   };
   TempDir tmp;
-  std::string command = env + (env.empty() ? "" : " ") + std::string(TAVRA_BUILD_DIR) + "/tavra-cli";
+  std::string command =
+      env + (env.empty() ? "" : " ") + std::string(TAVRA_BUILD_DIR) + "/tavra-cli";
   for (const auto& a : args) command += " " + quote(a);
   command += " >" + tmp.File("out") + " 2>" + tmp.File("err") + " </dev/null";
   const int raw = std::system(command.c_str());
@@ -124,6 +125,8 @@ CliRun RunCli(const std::vector<std::string>& args, const std::string& env) {
   return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, slurp(tmp.File("out")), slurp(tmp.File("err"))};
 }
 
-std::string U8(std::u16string_view text) { return Utf16ToUtf8(text); }
+std::string U8(std::u16string_view text) {
+  return Utf16ToUtf8(text);
+}
 
 }  // namespace tavra::test

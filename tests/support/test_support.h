@@ -56,7 +56,9 @@ class RecordingMessages : public UserMessages {
     said.push_back({std::u16string(text), std::u16string(caption)});
     return answer;
   }
-  void AppMessage(std::u16string_view text) override { said.push_back({std::u16string(text), u"(app)"}); }
+  void AppMessage(std::u16string_view text) override {
+    said.push_back({std::u16string(text), u"(app)"});
+  }
   std::vector<RecordedMessage> said;
   bool answer = false;
 };

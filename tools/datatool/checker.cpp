@@ -21,19 +21,23 @@ class Checker {
   std::vector<std::string> problems;
 
   void Problem(unsigned section, int row, const std::string& what) {
-    problems.push_back(std::string(SectionName(section)) + " row " + std::to_string(row) + ": " + what);
+    problems.push_back(std::string(SectionName(section)) + " row " + std::to_string(row) + ": " +
+                       what);
   }
   std::u16string_view Rec(unsigned section, int row) const { return d_.Table(section).Record(row); }
   int Rows(unsigned section) const { return d_.Table(section).size(); }
 
   // A field of decimal digits (blank-padded on the right when `padded`).
-  bool Digits(unsigned section, int row, size_t pos, size_t len, const char* what, bool padded = false) {
+  bool Digits(unsigned section, int row, size_t pos, size_t len, const char* what,
+              bool padded = false) {
     std::u16string_view f = Field(Rec(section, row), pos, len);
     bool ok = f.size() == len;
     size_t n = padded ? TrimRight(f).size() : f.size();
     if (padded && n == 0) ok = false;
-    for (size_t i = 0; i < f.size(); ++i) ok = ok && (i < n ? f[i] >= u'0' && f[i] <= u'9' : f[i] == u' ');
-    if (!ok) Problem(section, row, std::string(what) + " \"" + Utf16ToUtf8(f) + "\" is not a number");
+    for (size_t i = 0; i < f.size(); ++i)
+      ok = ok && (i < n ? f[i] >= u'0' && f[i] <= u'9' : f[i] == u' ');
+    if (!ok)
+      Problem(section, row, std::string(what) + " \"" + Utf16ToUtf8(f) + "\" is not a number");
     return ok;
   }
   int Int(unsigned section, int row, size_t pos, size_t len) const {
@@ -47,8 +51,9 @@ class Checker {
     if (!Digits(section, row, pos, len, what)) return false;
     int r = ParseLeadingInt(f);
     if (r >= Rows(target)) {
-      Problem(section, row, std::string(what) + " " + std::to_string(r) + " is beyond " +
-                                SectionName(target) + " (" + std::to_string(Rows(target)) + " rows)");
+      Problem(section, row,
+              std::string(what) + " " + std::to_string(r) + " is beyond " + SectionName(target) +
+                  " (" + std::to_string(Rows(target)) + " rows)");
       return false;
     }
     return true;
@@ -56,13 +61,15 @@ class Checker {
   // An inclusive range of `target` rows; an empty range has last = first - 1.
   bool Range(unsigned section, int row, size_t pos, size_t len, unsigned target, const char* what,
              int& first, int& last) {
-    if (!Digits(section, row, pos, len, what) || !Digits(section, row, pos + len, len, what)) return false;
+    if (!Digits(section, row, pos, len, what) || !Digits(section, row, pos + len, len, what))
+      return false;
     first = Int(section, row, pos, len);
     last = Int(section, row, pos + len, len);
     if (last != first - 1 && (last < first || last >= Rows(target))) {
-      Problem(section, row, std::string(what) + " " + std::to_string(first) + "-" + std::to_string(last) +
-                                " is not a range of " + SectionName(target) + " (" +
-                                std::to_string(Rows(target)) + " rows)");
+      Problem(section, row,
+              std::string(what) + " " + std::to_string(first) + "-" + std::to_string(last) +
+                  " is not a range of " + SectionName(target) + " (" +
+                  std::to_string(Rows(target)) + " rows)");
       return false;
     }
     return true;
@@ -70,9 +77,11 @@ class Checker {
   void Time(unsigned section, int row, size_t pos, const char* what, bool blankOk) {
     std::u16string_view t = Field(Rec(section, row), pos, 4);
     if (blankOk && t == u"    ") return;
-    bool ok = t.size() == 4 && std::all_of(t.begin(), t.end(), [](char16_t c) { return c >= u'0' && c <= u'9'; });
+    bool ok = t.size() == 4 &&
+              std::all_of(t.begin(), t.end(), [](char16_t c) { return c >= u'0' && c <= u'9'; });
     ok = ok && (t[0] - u'0') * 10 + (t[1] - u'0') <= 23 && t[2] <= u'5';
-    if (!ok) Problem(section, row, std::string(what) + " \"" + Utf16ToUtf8(t) + "\" is not a time HHMM");
+    if (!ok)
+      Problem(section, row, std::string(what) + " \"" + Utf16ToUtf8(t) + "\" is not a time HHMM");
   }
 
   void Run();
@@ -87,32 +96,41 @@ class Checker {
 
 void Checker::Stations() {
   if (d_.stationCount != Rows(StationTable))
-    problems.push_back("StationKeyTable has " + std::to_string(d_.stationCount) + " rows but StationTable has " +
-                       std::to_string(Rows(StationTable)) + "; there is one key row per station");
+    problems.push_back("StationKeyTable has " + std::to_string(d_.stationCount) +
+                       " rows but StationTable has " + std::to_string(Rows(StationTable)) +
+                       "; there is one key row per station");
   if (Rows(StationTable) > kMaxStations) problems.push_back("more than 9998 stations");
   std::vector<int> keysOf(static_cast<size_t>(Rows(StationTable)), 0);
   for (int r = 0; r < Rows(StationKeyTable); ++r) {
     std::u16string_view key = Field(Rec(StationKeyTable, r), 0, 5);
     std::u16string_view k = TrimRight(key);
-    bool ok = !k.empty() && std::all_of(k.begin(), k.end(), [](char16_t c) { return c >= u'A' && c <= u'Z'; });
+    bool ok = !k.empty() &&
+              std::all_of(k.begin(), k.end(), [](char16_t c) { return c >= u'A' && c <= u'Z'; });
     if (!ok) Problem(StationKeyTable, r, "key \"" + Utf16ToUtf8(key) + "\" is not capital letters");
     if (r > 0 && TextGreater(Field(Rec(StationKeyTable, r - 1), 0, 5), key))
       Problem(StationKeyTable, r, "keys are not in ascending order");
-    if (Ref(StationKeyTable, r, 5, 4, StationTable, "station")) ++keysOf[static_cast<size_t>(Int(StationKeyTable, r, 5, 4))];
+    if (Ref(StationKeyTable, r, 5, 4, StationTable, "station"))
+      ++keysOf[static_cast<size_t>(Int(StationKeyTable, r, 5, 4))];
   }
   for (size_t s = 0; s < keysOf.size(); ++s)
-    if (keysOf[s] != 1) Problem(StationTable, static_cast<int>(s), "the station has " + std::to_string(keysOf[s]) + " key rows; one is needed");
+    if (keysOf[s] != 1)
+      Problem(StationTable, static_cast<int>(s),
+              "the station has " + std::to_string(keysOf[s]) + " key rows; one is needed");
 
-  if (Rows(KeyLetterTable) < 26) problems.push_back("KeyLetterTable has " + std::to_string(Rows(KeyLetterTable)) + " rows; the letters A-Z need 26");
+  if (Rows(KeyLetterTable) < 26)
+    problems.push_back("KeyLetterTable has " + std::to_string(Rows(KeyLetterTable)) +
+                       " rows; the letters A-Z need 26");
   for (int r = 0; r < Rows(KeyLetterTable); ++r) {
     char16_t letter = static_cast<char16_t>(u'A' + r);
     int first = -1, last = -2;
     bool none = IsNone4(Field(Rec(KeyLetterTable, r), 0, 4));
-    if (!none && !Range(KeyLetterTable, r, 0, 4, StationKeyTable, "key rows", first, last)) continue;
+    if (!none && !Range(KeyLetterTable, r, 0, 4, StationKeyTable, "key rows", first, last))
+      continue;
     for (int k = 0; k < Rows(StationKeyTable); ++k) {
       bool starts = Field(Rec(StationKeyTable, k), 0, 1) == std::u16string_view(&letter, 1);
       if (starts != (k >= first && k <= last)) {
-        Problem(KeyLetterTable, r, "the key rows of the letter do not match the keys starting with it");
+        Problem(KeyLetterTable, r,
+                "the key rows of the letter do not match the keys starting with it");
         break;
       }
     }
@@ -130,7 +148,9 @@ void Checker::Stations() {
     if (Range(StationTable, s, 0, 5, StopTable, "call rows", first, last))
       for (int c = first; c <= last; ++c) {
         if (owner[static_cast<size_t>(c)] != -1)
-          Problem(StationTable, s, "call row " + std::to_string(c) + " is also in the range of station " + std::to_string(owner[static_cast<size_t>(c)]));
+          Problem(StationTable, s,
+                  "call row " + std::to_string(c) + " is also in the range of station " +
+                      std::to_string(owner[static_cast<size_t>(c)]));
         owner[static_cast<size_t>(c)] = s;
       }
     bool noFares = IsNone5(Field(rec, 10, 5)) || IsNone5(Field(rec, 15, 5));
@@ -139,8 +159,9 @@ void Checker::Stations() {
   for (size_t c = 0; c < owner.size(); ++c) {
     int station = Int(StopTable, static_cast<int>(c), 0, 4);
     if (owner[c] != station)
-      Problem(StopTable, static_cast<int>(c), "the call is at station " + std::to_string(station) +
-                                                  " but lies in the call range of station " + std::to_string(owner[c]));
+      Problem(StopTable, static_cast<int>(c),
+              "the call is at station " + std::to_string(station) +
+                  " but lies in the call range of station " + std::to_string(owner[c]));
   }
 }
 
@@ -160,7 +181,9 @@ void Checker::TrainIndexes() {
     if (r > 0 && TextGreater(letterKey(r - 1), letterKey(r)))
       Problem(LetterTrainIndex, r, "keys are not in ascending order of number part and prefix");
   }
-  if (Rows(TrainDigitTable) != 10) problems.push_back("TrainDigitTable has " + std::to_string(Rows(TrainDigitTable)) + " rows; the digits 0-9 need 10");
+  if (Rows(TrainDigitTable) != 10)
+    problems.push_back("TrainDigitTable has " + std::to_string(Rows(TrainDigitTable)) +
+                       " rows; the digits 0-9 need 10");
   for (int d = 0; d < Rows(TrainDigitTable) && d < 10; ++d) {
     char16_t digit = static_cast<char16_t>(u'0' + d);
     for (int which = 0; which < 2; ++which) {
@@ -168,11 +191,14 @@ void Checker::TrainIndexes() {
       size_t keyPos = which == 0 ? 0 : 1;
       int first = -1, last = -2;
       bool none = IsNone4(Field(Rec(TrainDigitTable, d), 8 * which, 4));
-      if (!none && !Range(TrainDigitTable, d, 8 * which, 4, index, "index rows", first, last)) continue;
+      if (!none && !Range(TrainDigitTable, d, 8 * which, 4, index, "index rows", first, last))
+        continue;
       for (int k = 0; k < Rows(index); ++k) {
         bool starts = Field(Rec(index, k), keyPos, 1) == std::u16string_view(&digit, 1);
         if (starts != (k >= first && k <= last)) {
-          Problem(TrainDigitTable, d, std::string("the ") + SectionName(index) + " rows of the digit do not match the numbers starting with it");
+          Problem(TrainDigitTable, d,
+                  std::string("the ") + SectionName(index) +
+                      " rows of the digit do not match the numbers starting with it");
           break;
         }
       }
@@ -187,11 +213,14 @@ void Checker::Trains() {
   for (int t = 0; t < Rows(TrainTable); ++t) {
     std::u16string_view rec = Rec(TrainTable, t);
     std::u16string_view attrs = Field(rec, 20, 4);
-    if (attrs.size() != 4 || (attrs[0] != u'0' && attrs[0] != u'1') || attrs[1] < u'0' || attrs[1] > u'7' ||
-        (attrs[2] != u'0' && attrs[2] != u'1') || (attrs[3] != u'0' && attrs[3] != u'1'))
-      Problem(TrainTable, t, "attributes \"" + Utf16ToUtf8(attrs) + "\" are not 4 characters 1/0, 0-7, 1/0, 1/0");
+    if (attrs.size() != 4 || (attrs[0] != u'0' && attrs[0] != u'1') || attrs[1] < u'0' ||
+        attrs[1] > u'7' || (attrs[2] != u'0' && attrs[2] != u'1') ||
+        (attrs[3] != u'0' && attrs[3] != u'1'))
+      Problem(TrainTable, t,
+              "attributes \"" + Utf16ToUtf8(attrs) + "\" are not 4 characters 1/0, 0-7, 1/0, 1/0");
     std::u16string_view ac = Field(rec, 57, 1);
-    if (ac != u"0" && ac != u"1") Problem(TrainTable, t, "air-conditioning flag \"" + Utf16ToUtf8(ac) + "\" is not 0 or 1");
+    if (ac != u"0" && ac != u"1")
+      Problem(TrainTable, t, "air-conditioning flag \"" + Utf16ToUtf8(ac) + "\" is not 0 or 1");
     if (Field(rec, 32, 1) == u"-") {
       Ref(TrainTable, t, 33, 4, TrainFareTable, "fare-plan row");
     } else {
@@ -204,18 +233,29 @@ void Checker::Trains() {
     if (!Range(TrainTable, t, 37, 5, TrainStopTable, "run rows", first, last)) continue;
     int previousSeq = -1;
     for (int r = first; r <= last; ++r) {
-      if (runOf[static_cast<size_t>(r)] != -1) Problem(TrainTable, t, "run row " + std::to_string(r) + " also belongs to train " + std::to_string(runOf[static_cast<size_t>(r)]));
+      if (runOf[static_cast<size_t>(r)] != -1)
+        Problem(TrainTable, t,
+                "run row " + std::to_string(r) + " also belongs to train " +
+                    std::to_string(runOf[static_cast<size_t>(r)]));
       runOf[static_cast<size_t>(r)] = t;
       if (!Ref(TrainStopTable, r, 0, 5, StopTable, "call")) continue;
       int call = Int(TrainStopTable, r, 0, 5);
-      if (Int(StopTable, call, 4, 4) != t) Problem(TrainStopTable, r, "call " + std::to_string(call) + " is not a call of train " + std::to_string(t));
+      if (Int(StopTable, call, 4, 4) != t)
+        Problem(TrainStopTable, r,
+                "call " + std::to_string(call) + " is not a call of train " + std::to_string(t));
       int seq = Int(StopTable, call, 8, 2);
-      if (seq <= previousSeq) Problem(TrainStopTable, r, "the calls of train " + std::to_string(t) + " are not in running order");
+      if (seq <= previousSeq)
+        Problem(TrainStopTable, r,
+                "the calls of train " + std::to_string(t) + " are not in running order");
       previousSeq = seq;
-      if (r == first && origin && Int(TrainTable, t, 47, 5) != call) Problem(TrainTable, t, "the origin call is not the first call of the run");
-      if (r == last && terminal && Int(TrainTable, t, 52, 5) != call) Problem(TrainTable, t, "the terminal call is not the last call of the run");
-      if (r == first && Field(rec, 24, 4) != Field(Rec(StopTable, call), 0, 4)) Problem(TrainTable, t, "the origin station is not the station of the first call");
-      if (r == last && Field(rec, 28, 4) != Field(Rec(StopTable, call), 0, 4)) Problem(TrainTable, t, "the terminal station is not the station of the last call");
+      if (r == first && origin && Int(TrainTable, t, 47, 5) != call)
+        Problem(TrainTable, t, "the origin call is not the first call of the run");
+      if (r == last && terminal && Int(TrainTable, t, 52, 5) != call)
+        Problem(TrainTable, t, "the terminal call is not the last call of the run");
+      if (r == first && Field(rec, 24, 4) != Field(Rec(StopTable, call), 0, 4))
+        Problem(TrainTable, t, "the origin station is not the station of the first call");
+      if (r == last && Field(rec, 28, 4) != Field(Rec(StopTable, call), 0, 4))
+        Problem(TrainTable, t, "the terminal station is not the station of the last call");
     }
     if (first <= last) {
       Ref(TrainTable, t, 24, 4, StationTable, "origin station");
@@ -237,7 +277,8 @@ void Checker::Trains() {
     Time(StopTable, c, 14, "arrival", true);
     Time(StopTable, c, 18, "departure", true);
     std::u16string_view day = Field(Rec(StopTable, c), 22, 1);
-    if (day.size() != 1 || day[0] < u'0' || day[0] > u'3') Problem(StopTable, c, "day \"" + Utf16ToUtf8(day) + "\" is not 0-3");
+    if (day.size() != 1 || day[0] < u'0' || day[0] > u'3')
+      Problem(StopTable, c, "day \"" + Utf16ToUtf8(day) + "\" is not 0-3");
     Ref(StopTable, c, 28, 5, FareDistanceTable, "fare-distance row", true);
   }
   for (int r = 0; r < Rows(FareDistanceTable); ++r)
@@ -251,11 +292,15 @@ void Checker::Fares() {
     int first, last;
     if (!Range(FareBandIndexTable, r, 3, 4, FareBandTable, "band rows", first, last)) continue;
     for (int b = first; b <= last; ++b) {
-      if (!Digits(FareBandTable, b, 3, 4, "lowest distance") || !Digits(FareBandTable, b, 7, 4, "highest distance")) continue;
+      if (!Digits(FareBandTable, b, 3, 4, "lowest distance") ||
+          !Digits(FareBandTable, b, 7, 4, "highest distance"))
+        continue;
       for (size_t k = 0; k < 18; ++k) Digits(FareBandTable, b, 11 + 3 * k, 3, "amount");
-      if (Int(FareBandTable, b, 3, 4) > Int(FareBandTable, b, 7, 4)) Problem(FareBandTable, b, "the band ends before it begins");
+      if (Int(FareBandTable, b, 3, 4) > Int(FareBandTable, b, 7, 4))
+        Problem(FareBandTable, b, "the band ends before it begins");
       if (b > first && Int(FareBandTable, b, 3, 4) <= Int(FareBandTable, b - 1, 7, 4))
-        Problem(FareBandTable, b, "bands of a tariff must ascend without overlap (the band search needs it)");
+        Problem(FareBandTable, b,
+                "bands of a tariff must ascend without overlap (the band search needs it)");
     }
   }
   for (int r = 0; r < Rows(StationFareTable); ++r) {
@@ -289,23 +334,27 @@ std::vector<std::string> CheckDataFiles(std::string_view index, std::string_view
   size_t at = 0, total = 0;
   for (unsigned k = 0; k < kSectionCount; ++k) {
     int32_t length = 0;
-    for (int i = 3; i >= 0; --i) length = length * 256 + static_cast<unsigned char>(index[4 * k + static_cast<size_t>(i)]);
+    for (int i = 3; i >= 0; --i)
+      length = length * 256 + static_cast<unsigned char>(index[4 * k + static_cast<size_t>(i)]);
     const size_t width = static_cast<size_t>(kRecordWidth[k]);
     for (size_t r = 0; r * width < static_cast<size_t>(length); ++r) {
       std::string_view rec = records.substr(at + r * width, width);
       size_t asciiPart = k == StationTable ? 20 : width;
       std::string where = std::string(SectionName(k)) + " row " + std::to_string(r) + ": ";
-      if (rec.find('\0') != std::string_view::npos) problems.push_back(where + "the record holds a NUL byte");
-      else if (!IsValidGbk(rec)) problems.push_back(where + "the record is not valid GBK text");
-      else if (std::any_of(rec.begin(), rec.begin() + static_cast<long>(asciiPart), [](char c) { return static_cast<unsigned char>(c) >= 0x80; }))
+      if (rec.find('\0') != std::string_view::npos)
+        problems.push_back(where + "the record holds a NUL byte");
+      else if (!IsValidGbk(rec))
+        problems.push_back(where + "the record is not valid GBK text");
+      else if (std::any_of(rec.begin(), rec.begin() + static_cast<long>(asciiPart),
+                           [](char c) { return static_cast<unsigned char>(c) >= 0x80; }))
         problems.push_back(where + "a field that must be ASCII holds other characters");
     }
     at += static_cast<size_t>(length);
     total += static_cast<size_t>(length);
   }
   if (total != records.size())
-    problems.push_back(std::string(kRecordFileName) + ": " + std::to_string(records.size() - total) +
-                       " bytes after the last section");
+    problems.push_back(std::string(kRecordFileName) + ": " +
+                       std::to_string(records.size() - total) + " bytes after the last section");
   if (!problems.empty()) return problems;
 
   TimetableData data;
@@ -317,8 +366,10 @@ std::vector<std::string> CheckDataFiles(std::string_view index, std::string_view
 
 std::vector<std::string> CheckDataDirectory(const std::string& dir) {
   std::string index, records, error;
-  if (!ReadWholeFile(JoinPath(dir, kIndexFileName), index, error)) return {std::string(kIndexFileName) + ": " + error};
-  if (!ReadWholeFile(JoinPath(dir, kRecordFileName), records, error)) return {std::string(kRecordFileName) + ": " + error};
+  if (!ReadWholeFile(JoinPath(dir, kIndexFileName), index, error))
+    return {std::string(kIndexFileName) + ": " + error};
+  if (!ReadWholeFile(JoinPath(dir, kRecordFileName), records, error))
+    return {std::string(kRecordFileName) + ": " + error};
   return CheckDataFiles(index, records);
 }
 

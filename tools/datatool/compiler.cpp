@@ -27,7 +27,8 @@ std::string Pad(std::string text, size_t width) {
 
 // An inclusive row range; an empty one is written as first = last + 1 (never below 0).
 std::string Range(int first, int count, int width) {
-  if (count == 0) return first > 0 ? Num(first, width) + Num(first - 1, width) : Num(1, width) + Num(0, width);
+  if (count == 0)
+    return first > 0 ? Num(first, width) + Num(first - 1, width) : Num(1, width) + Num(0, width);
   return Num(first, width) + Num(first + count - 1, width);
 }
 
@@ -42,9 +43,7 @@ struct Call {
 // Sections under construction, one byte string each.
 struct Builder {
   std::array<std::string, kSectionCount> sections;
-  void Add(Section s, const std::string& record) {
-    sections[s] += record;
-  }
+  void Add(Section s, const std::string& record) { sections[s] += record; }
 };
 
 std::string LetterIndexKey(const std::string& number) {
@@ -76,7 +75,8 @@ bool CompileSource(const TimetableSource& src, DataFiles& out, std::vector<Sourc
   std::sort(keys.begin(), keys.end());
   for (const auto& [key, number] : keys) b.Add(StationKeyTable, key + Num(number, 4));
   for (char letter = 'A'; letter <= 'Z'; ++letter) {
-    auto first = std::find_if(keys.begin(), keys.end(), [&](auto& k) { return k.first[0] == letter; });
+    auto first =
+        std::find_if(keys.begin(), keys.end(), [&](auto& k) { return k.first[0] == letter; });
     auto last = std::find_if(first, keys.end(), [&](auto& k) { return k.first[0] != letter; });
     if (first == last)
       b.Add(KeyLetterTable, "99999999");
@@ -85,7 +85,8 @@ bool CompileSource(const TimetableSource& src, DataFiles& out, std::vector<Sourc
   }
 
   std::map<std::string, int> trainRow;
-  for (size_t t = 0; t < src.trains.size(); ++t) trainRow[src.trains[t].number] = static_cast<int>(t);
+  for (size_t t = 0; t < src.trains.size(); ++t)
+    trainRow[src.trains[t].number] = static_cast<int>(t);
 
   // Calls: grouped by station, then by time (arrival for a terminating call), train number
   // and place in the run.
@@ -127,14 +128,16 @@ bool CompileSource(const TimetableSource& src, DataFiles& out, std::vector<Sourc
       fareRow = Num(fareRows++, 5);
     }
     b.Add(StopTable, Num(c.station, 4) + Num(c.train, 4) + Num(c.seq, 2) + Num(s.km, 4) +
-                         Pad(s.arrive, 4) + Pad(s.depart, 4) + Num(s.day, 1) + Pad(run, 5) + fareRow);
+                         Pad(s.arrive, 4) + Pad(s.depart, 4) + Num(s.day, 1) + Pad(run, 5) +
+                         fareRow);
   }
 
   // Station records: calls and fixed fares of each station.
   std::vector<int> callsAt(src.stations.size(), 0);
   for (const Call& c : calls) ++callsAt[static_cast<size_t>(c.station)];
   std::vector<std::vector<const SourceStationFare*>> faresFrom(src.stations.size());
-  for (const auto& f : src.stationFares) faresFrom[static_cast<size_t>(stationNo.at(f.from))].push_back(&f);
+  for (const auto& f : src.stationFares)
+    faresFrom[static_cast<size_t>(stationNo.at(f.from))].push_back(&f);
   int callRow = 0, fareRow = 0;
   for (size_t n = 0; n < stationOrder.size(); ++n) {
     const SourceStation& s = src.stations[static_cast<size_t>(stationOrder[n])];
@@ -145,7 +148,8 @@ bool CompileSource(const TimetableSource& src, DataFiles& out, std::vector<Sourc
     for (const SourceStationFare* f : fares) {
       std::string amounts;
       for (int a : f->amounts) amounts += Num(a, 5);
-      b.Add(StationFareTable, Num(stationNo.at(f->to), 4) + Num(trainRow.at(f->train), 4) + amounts);
+      b.Add(StationFareTable,
+            Num(stationNo.at(f->to), 4) + Num(trainRow.at(f->train), 4) + amounts);
       ++fareRow;
     }
     std::string name = Utf16ToGbk(s.name);
@@ -181,7 +185,8 @@ bool CompileSource(const TimetableSource& src, DataFiles& out, std::vector<Sourc
     record += Range(runRow, static_cast<int>(run.size()), 5);
     for (size_t c : run) b.Add(TrainStopTable, Num(stopRow[c], 5));
     runRow += static_cast<int>(run.size());
-    record += run.empty() ? "9999999999" : Num(stopRow[run.front()], 5) + Num(stopRow[run.back()], 5);
+    record +=
+        run.empty() ? "9999999999" : Num(stopRow[run.front()], 5) + Num(stopRow[run.back()], 5);
     record += std::string(1, train.airCon) + train.extra;
     b.Add(TrainTable, record);
   }
@@ -200,14 +205,17 @@ bool CompileSource(const TimetableSource& src, DataFiles& out, std::vector<Sourc
   std::stable_sort(byNumber.begin(), byNumber.end());
   std::stable_sort(byLetter.begin(), byLetter.end());
   for (const auto& [key, row] : byNumber) b.Add(NumberTrainIndex, key + Num(row, 4));
-  for (const auto& [key, row] : byLetter) b.Add(LetterTrainIndex, key.substr(4, 1) + key.substr(0, 4) + Num(row, 4));
+  for (const auto& [key, row] : byLetter)
+    b.Add(LetterTrainIndex, key.substr(4, 1) + key.substr(0, 4) + Num(row, 4));
   auto bucket = [](const std::vector<std::pair<std::string, int>>& index, char digit) {
-    auto first = std::find_if(index.begin(), index.end(), [&](auto& e) { return e.first[0] == digit; });
+    auto first =
+        std::find_if(index.begin(), index.end(), [&](auto& e) { return e.first[0] == digit; });
     auto last = std::find_if(first, index.end(), [&](auto& e) { return e.first[0] != digit; });
     if (first == last) return std::string("99999999");
     return Num(first - index.begin(), 4) + Num(last - index.begin() - 1, 4);
   };
-  for (char d = '0'; d <= '9'; ++d) b.Add(TrainDigitTable, bucket(byNumber, d) + bucket(byLetter, d));
+  for (char d = '0'; d <= '9'; ++d)
+    b.Add(TrainDigitTable, bucket(byNumber, d) + bucket(byLetter, d));
 
   // Fare bands: tariffs in the order they first appear, each tariff's bands by distance.
   std::vector<std::string> tariffs;
@@ -219,7 +227,8 @@ bool CompileSource(const TimetableSource& src, DataFiles& out, std::vector<Sourc
   int bandRow = 0;
   for (const std::string& tariff : tariffs) {
     auto& bands = bandsOf[tariff];
-    std::stable_sort(bands.begin(), bands.end(), [](auto* x, auto* y) { return x->fromKm < y->fromKm; });
+    std::stable_sort(bands.begin(), bands.end(),
+                     [](auto* x, auto* y) { return x->fromKm < y->fromKm; });
     b.Add(FareBandIndexTable, tariff + Range(bandRow, static_cast<int>(bands.size()), 4));
     for (const SourceFareBand* band : bands) {
       std::string record = tariff + Num(band->fromKm, 4) + Num(band->toKm, 4);
@@ -242,7 +251,8 @@ bool CompileSource(const TimetableSource& src, DataFiles& out, std::vector<Sourc
   out.index.clear();
   out.records.clear();
   auto putInt = [&](int32_t v) {
-    for (int i = 0; i < 4; ++i) out.index.push_back(static_cast<char>((static_cast<uint32_t>(v) >> (8 * i)) & 0xFF));
+    for (int i = 0; i < 4; ++i)
+      out.index.push_back(static_cast<char>((static_cast<uint32_t>(v) >> (8 * i)) & 0xFF));
   };
   for (unsigned k = 0; k < kSectionCount; ++k) {
     putInt(static_cast<int32_t>(b.sections[k].size()));

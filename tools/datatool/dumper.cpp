@@ -17,13 +17,20 @@
 namespace tavra::datatool {
 namespace {
 
-std::string Ascii(std::u16string_view text) { return Utf16ToUtf8(text); }
-std::string Trimmed(std::u16string_view text) { return Ascii(Trim(text)); }
-int Int(std::u16string_view record, size_t pos, size_t len) { return ParseLeadingInt(Field(record, pos, len)); }
+std::string Ascii(std::u16string_view text) {
+  return Utf16ToUtf8(text);
+}
+std::string Trimmed(std::u16string_view text) {
+  return Ascii(Trim(text));
+}
+int Int(std::u16string_view record, size_t pos, size_t len) {
+  return ParseLeadingInt(Field(record, pos, len));
+}
 
 class Dump {
  public:
-  Dump(const TimetableData& data, std::vector<SourceError>& errors) : data_(data), errors_(errors) {}
+  Dump(const TimetableData& data, std::vector<SourceError>& errors)
+      : data_(data), errors_(errors) {}
 
   // Row `row` of `section` named by `what`; false (and an error) when outside the table.
   bool Valid(unsigned section, int row, unsigned fromSection, int fromRow) {
@@ -42,14 +49,16 @@ class Dump {
     const RecordTable& keys = data_.Table(StationKeyTable);
     for (int r = 0; r < keys.size(); ++r) {
       int number = Int(keys.Record(r), 5, 4);
-      if (Valid(StationTable, number, StationKeyTable, r) && keyOf[static_cast<size_t>(number)].empty())
+      if (Valid(StationTable, number, StationKeyTable, r) &&
+          keyOf[static_cast<size_t>(number)].empty())
         keyOf[static_cast<size_t>(number)] = Trimmed(Field(keys.Record(r), 0, 5));
     }
     for (int s = 0; s < stations.size(); ++s) {
       if (keyOf[static_cast<size_t>(s)].empty())
         errors_.push_back({SectionName(StationTable), s + 1, 0, "the station has no spelling key"});
       src.stations.push_back({std::u16string(TrimRight(Field(stations.Record(s), 20, 5))),
-                              keyOf[static_cast<size_t>(s)], {}});
+                              keyOf[static_cast<size_t>(s)],
+                              {}});
     }
 
     // The numbers each train is indexed under, in index order.
@@ -66,7 +75,8 @@ class Dump {
       std::u16string_view rec = byLetter.Record(r);
       int row = Int(rec, 5, 4);
       if (Valid(TrainTable, row, LetterTrainIndex, r))
-        numbers[static_cast<size_t>(row)].push_back(Trimmed(Field(rec, 0, 1)) + Trimmed(Field(rec, 1, 4)));
+        numbers[static_cast<size_t>(row)].push_back(Trimmed(Field(rec, 0, 1)) +
+                                                    Trimmed(Field(rec, 1, 4)));
     }
 
     TrainInfo info;
@@ -78,7 +88,8 @@ class Dump {
       train.seats = Ascii(Field(rec, 20, 4));
       train.airCon = static_cast<char>(rec.size() > 57 ? rec[57] : '0');
       train.extra = static_cast<char>(rec.size() > 58 ? rec[58] : ' ');
-      bool planValid = Field(rec, 32, 1) != u"-" || Valid(TrainFareTable, Int(rec, 33, 4), TrainTable, t);
+      bool planValid =
+          Field(rec, 32, 1) != u"-" || Valid(TrainFareTable, Int(rec, 33, 4), TrainTable, t);
       ParseTrainRecord(data_, std::u16string(rec), info);
       if (planValid) train.fares.clear();
       for (int s = 0; planValid && s < 6; ++s) {
@@ -107,7 +118,8 @@ class Dump {
         if (!Valid(StopTable, stopRow, TrainStopTable, r)) continue;
         std::u16string_view stopRec = data_.Table(StopTable).Record(stopRow);
         std::u16string fareField(Field(stopRec, 28, 5));
-        if (!IsNone5(fareField) && !Valid(FareDistanceTable, ParseLeadingInt(fareField), StopTable, stopRow))
+        if (!IsNone5(fareField) &&
+            !Valid(FareDistanceTable, ParseLeadingInt(fareField), StopTable, stopRow))
           continue;
         StopInfo stop = ParseStopRecord(data_, std::u16string(stopRec));
         SourceStop s;
@@ -152,10 +164,13 @@ class Dump {
         SourceStationFare sf;
         sf.from = src.stations[static_cast<size_t>(s)].name;
         int to = Int(fr, 0, 4), train = Int(fr, 4, 4);
-        if (!Valid(StationTable, to, StationFareTable, f) || !Valid(TrainTable, train, StationFareTable, f)) continue;
+        if (!Valid(StationTable, to, StationFareTable, f) ||
+            !Valid(TrainTable, train, StationFareTable, f))
+          continue;
         sf.to = src.stations[static_cast<size_t>(to)].name;
-        sf.train = src.trains.size() > static_cast<size_t>(train) ? src.trains[static_cast<size_t>(train)].number
-                                                                  : Trimmed(Field(trainTable.Record(train), 0, 19));
+        sf.train = src.trains.size() > static_cast<size_t>(train)
+                       ? src.trains[static_cast<size_t>(train)].number
+                       : Trimmed(Field(trainTable.Record(train), 0, 19));
         for (size_t k = 0; k < kStationFareAmountCount; ++k) sf.amounts[k] = Int(fr, 8 + 5 * k, 5);
         src.stationFares.push_back(sf);
       }
@@ -166,8 +181,13 @@ class Dump {
       std::u16string_view rec = rates.Record(r);
       int train = Int(rec, 0, 4);
       if (!Valid(TrainTable, train, RateTable, r)) continue;
-      src.rates.push_back({Trimmed(Field(trainTable.Record(train), 0, 19)), Int(rec, 4, 2), Int(rec, 6, 2),
-                           Int(rec, 8, 2), Int(rec, 10, 2), Int(rec, 12, 2), {}});
+      src.rates.push_back({Trimmed(Field(trainTable.Record(train), 0, 19)),
+                           Int(rec, 4, 2),
+                           Int(rec, 6, 2),
+                           Int(rec, 8, 2),
+                           Int(rec, 10, 2),
+                           Int(rec, 12, 2),
+                           {}});
     }
     const RecordTable& spare = data_.Table(SpareTable);
     for (int r = 0; r < spare.size(); ++r) src.spare.emplace_back(spare.Record(r));
@@ -192,7 +212,8 @@ std::string Joined(const std::vector<std::string>& parts, char separator) {
 
 }  // namespace
 
-bool DumpTimetable(const TimetableData& data, TimetableSource& source, std::vector<SourceError>& errors) {
+bool DumpTimetable(const TimetableData& data, TimetableSource& source,
+                   std::vector<SourceError>& errors) {
   return Dump(data, errors).Run(source);
 }
 
@@ -206,8 +227,9 @@ std::vector<std::pair<std::string, std::string>> FormatSource(const TimetableSou
 
   text = "train\tclass\tseats\taircon\tfares\tnumbers\textra\n";
   for (const auto& t : src.trains)
-    text += t.number + "\t" + t.classCode + "\t" + t.seats + "\t" + t.airCon + "\t" + FormatFarePlan(t.fares) +
-            "\t" + Joined(t.numbers, '/') + "\t" + (t.extra == ' ' ? std::string() : std::string(1, t.extra)) + "\n";
+    text += t.number + "\t" + t.classCode + "\t" + t.seats + "\t" + t.airCon + "\t" +
+            FormatFarePlan(t.fares) + "\t" + Joined(t.numbers, '/') + "\t" +
+            (t.extra == ' ' ? std::string() : std::string(1, t.extra)) + "\n";
   files.emplace_back("trains.tsv", text);
 
   text = "train\tstation\tarrive\tdepart\tday\tkm\trun\tfare_km\n";
@@ -216,7 +238,8 @@ std::vector<std::pair<std::string, std::string>> FormatSource(const TimetableSou
     if (s.hasFareKm)
       for (int km : s.fareKm) fareKm.push_back(std::to_string(km));
     text += s.train + "\t" + Utf16ToUtf8(s.station) + "\t" + s.arrive + "\t" + s.depart + "\t" +
-            std::to_string(s.day) + "\t" + std::to_string(s.km) + "\t" + s.run + "\t" + Joined(fareKm, ',') + "\n";
+            std::to_string(s.day) + "\t" + std::to_string(s.km) + "\t" + s.run + "\t" +
+            Joined(fareKm, ',') + "\n";
   }
   files.emplace_back("stops.tsv", text);
 
@@ -248,7 +271,8 @@ std::vector<std::pair<std::string, std::string>> FormatSource(const TimetableSou
     text = "train\tcommon\thard_seat\tsoft_seat\tberth\textra\n";
     for (const auto& r : src.rates)
       text += r.train + "\t" + std::to_string(r.common) + "\t" + std::to_string(r.hardSeat) + "\t" +
-              std::to_string(r.softSeat) + "\t" + std::to_string(r.berth) + "\t" + std::to_string(r.extra) + "\n";
+              std::to_string(r.softSeat) + "\t" + std::to_string(r.berth) + "\t" +
+              std::to_string(r.extra) + "\n";
     files.emplace_back("rates.tsv", text);
   }
   if (!src.spare.empty()) {

@@ -10,7 +10,8 @@ namespace tavra::datatool {
 
 // Reconstructs the source of loaded tables. Returns false with `errors` when a reference
 // points outside its table (run `check` for the full list).
-bool DumpTimetable(const TimetableData& data, TimetableSource& source, std::vector<SourceError>& errors);
+bool DumpTimetable(const TimetableData& data, TimetableSource& source,
+                   std::vector<SourceError>& errors);
 
 // Writes the source files into `dir` (created if missing).
 bool WriteSource(const TimetableSource& source, const std::string& dir, std::string& error);

@@ -17,14 +17,18 @@ class Random {
     state_ ^= state_ << 5;
     return state_;
   }
-  int Between(int lo, int hi) { return lo + static_cast<int>(Next() % static_cast<uint32_t>(hi - lo + 1)); }
+  int Between(int lo, int hi) {
+    return lo + static_cast<int>(Next() % static_cast<uint32_t>(hi - lo + 1));
+  }
 
  private:
   uint32_t state_;
 };
 
 // Sixty common characters of place names, each with the initial of its reading.
-constexpr char16_t kNameChars[] = u"北南东西中山江河湖海天安平长新城阳春州口门台庄营家店桥关坪林水石沟镇寨集铺屯岗坡峪湾堡泉源溪岭峰岩川坝滩塘渡桑梅松柏兴隆";
+constexpr char16_t kNameChars[] =
+    u"北南东西中山江河湖海天安平长新城阳春州口门台庄营家店桥关坪林水石沟镇寨集铺屯岗坡峪湾堡泉源溪"
+    u"岭峰岩川坝滩塘渡桑梅松柏兴隆";
 constexpr char kNameInitials[] = "BNDXZSJHHHTAPCXCYCZKMTZYJDQGPLSSGZZJPTGPYWBQYXLFYCBTTDSMSBXL";
 constexpr int kPool = 60;
 static_assert(sizeof kNameChars / sizeof kNameChars[0] == kPool + 1);
@@ -92,10 +96,17 @@ TimetableSource GenerateTimetable(const GeneratorSize& size) {
     SourceTrain train;
     train.number = TrainNumberOf(t);
     // Now and then a train that changes its number on the way, and short numbers.
-    if (t % 97 == 5) train.number += "/" + std::string(1, train.number[0] == 'K' ? 'K' : 'T') + std::to_string(t / 10 + 2);
+    if (t % 97 == 5)
+      train.number +=
+          "/" + std::string(1, train.number[0] == 'K' ? 'K' : 'T') + std::to_string(t / 10 + 2);
     if (t % 101 == 7) train.number = std::to_string(t % 999 + 1) + "/" + train.number;
     const char c = train.number[0];
-    train.classCode = c == 'G' || c == 'C' ? 'G' : c == 'D' ? 'D' : c == 'Z' ? '1' : c == 'T' ? '2' : c == 'K' ? 'A' : c;
+    train.classCode = c == 'G' || c == 'C' ? 'G'
+                      : c == 'D'           ? 'D'
+                      : c == 'Z'           ? '1'
+                      : c == 'T'           ? '2'
+                      : c == 'K'           ? 'A'
+                                           : c;
     train.seats = (c == 'G' || c == 'D' || c == 'C') ? "0600" : "1011";
     train.airCon = t % 7 == 3 ? '0' : '1';
     if (t % 50 == 1) {
@@ -140,13 +151,15 @@ TimetableSource GenerateTimetable(const GeneratorSize& size) {
   }
 
   for (int t = 3; t < trains; t += 97)
-    src.rates.push_back({src.trains[static_cast<size_t>(t)].number, t % 2 ? 20 : 0, 10, 5, 15, 0, {}});
+    src.rates.push_back(
+        {src.trains[static_cast<size_t>(t)].number, t % 2 ? 20 : 0, 10, 5, 15, 0, {}});
   for (size_t i = 0; i + 1 < src.stops.size() && src.stationFares.size() < 200; i += 499) {
     const SourceStop& a = src.stops[i];
     const SourceStop& b = src.stops[i + 1];
     if (a.train != b.train) continue;
     SourceStationFare f{a.station, b.station, a.train, {}, {}};
-    for (int k = 0; k < kStationFareAmountCount; ++k) f.amounts[static_cast<size_t>(k)] = 100 + 35 * k;
+    for (int k = 0; k < kStationFareAmountCount; ++k)
+      f.amounts[static_cast<size_t>(k)] = 100 + 35 * k;
     src.stationFares.push_back(f);
   }
   return src;

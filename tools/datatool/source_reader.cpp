@@ -1,12 +1,12 @@
 #include "datatool/source_reader.h"
 
+#include <unistd.h>
+
 #include <charconv>
 #include <climits>
 #include <map>
 #include <optional>
 #include <set>
-
-#include <unistd.h>
 
 #include "data/timetable_data.h"
 #include "datatool/source_rules.h"
@@ -65,7 +65,8 @@ const std::string* FindFile(const std::vector<SourceFile>& files, const std::str
 void ReadVersion(const std::string* text, TimetableSource& source,
                  std::vector<SourceError>& errors) {
   if (!text) {
-    errors.push_back({"version.txt", 0, 0, "the file is missing; it holds the data version number"});
+    errors.push_back(
+        {"version.txt", 0, 0, "the file is missing; it holds the data version number"});
     return;
   }
   int lineNo = 0, found = 0;
@@ -116,7 +117,8 @@ void ReadTrains(const TsvTable& t, TimetableSource& source, std::vector<SourceEr
     if (f.Required("class")) {
       const std::string& c = f.Text("class");
       if (c.size() != 1 || !IsPrintableAscii(c[0]))
-        f.Error("class", "\"" + c + "\" is not one character; the class code is one ASCII character");
+        f.Error("class",
+                "\"" + c + "\" is not one character; the class code is one ASCII character");
       else
         train.classCode = c[0];
     }
@@ -159,14 +161,16 @@ void ReadStops(const TsvTable& t, TimetableSource& source, std::vector<SourceErr
     for (const char* column : {"arrive", "depart"}) {
       const std::string& time = f.Text(column);
       if (!time.empty() && !IsTime(time))
-        f.Error(column, "\"" + time + "\" is not a time; write HHMM from 0000 to 2359, or leave it empty");
+        f.Error(column,
+                "\"" + time + "\" is not a time; write HHMM from 0000 to 2359, or leave it empty");
       (std::string(column) == "arrive" ? s.arrive : s.depart) = time;
     }
     s.day = f.Int("day", 0, 3, true);
     s.km = f.Int("km", 0, 9999, true);
     s.run = f.Text("run");
     if (!s.run.empty() && (s.run.size() > 5 || !IsPlainAscii(s.run)))
-      f.Error("run", "\"" + s.run + "\" is not a train number of 1 to 5 ASCII characters without blanks");
+      f.Error("run",
+              "\"" + s.run + "\" is not a train number of 1 to 5 ASCII characters without blanks");
     const std::string& fareKm = f.Text("fare_km");
     if (!fareKm.empty()) {
       std::vector<std::string> parts = Split(fareKm, ',');
@@ -260,8 +264,8 @@ void ReadSpare(const std::string& text, TimetableSource& source, std::vector<Sou
 void ParseSource(const std::vector<SourceFile>& files, TimetableSource& source,
                  std::vector<SourceError>& errors) {
   ReadVersion(FindFile(files, "version.txt"), source, errors);
-  auto table = [&](const std::string& name, const std::vector<ColumnSpec>& columns,
-                   bool required, auto read) {
+  auto table = [&](const std::string& name, const std::vector<ColumnSpec>& columns, bool required,
+                   auto read) {
     const std::string* text = FindFile(files, name);
     if (!text) {
       if (required) errors.push_back({name, 0, 0, "the file is missing"});

@@ -7,10 +7,12 @@
 
 namespace tavra::datatool {
 
-std::vector<ColumnSpec> StationColumns() { return {{"name", true}, {"key", true}}; }
+std::vector<ColumnSpec> StationColumns() {
+  return {{"name", true}, {"key", true}};
+}
 std::vector<ColumnSpec> TrainColumns() {
-  return {{"train", true},  {"class", true},    {"seats", true}, {"aircon", true},
-          {"fares", true},  {"numbers", false}, {"extra", false}};
+  return {{"train", true}, {"class", true},    {"seats", true}, {"aircon", true},
+          {"fares", true}, {"numbers", false}, {"extra", false}};
 }
 std::vector<ColumnSpec> StopColumns() {
   return {{"train", true}, {"station", true}, {"arrive", false}, {"depart", false},
@@ -95,7 +97,8 @@ std::optional<std::string> TrainNumberProblem(std::string_view n) {
   }
   if (ok) return std::nullopt;
   return "train number \"" + std::string(n) +
-         "\" is not allowed; a number is 1 to 5 characters: digits, or a capital letter followed by digits";
+         "\" is not allowed; a number is 1 to 5 characters: digits, or a capital letter followed "
+         "by digits";
 }
 
 std::optional<std::string> SeatsProblem(std::string_view s) {
@@ -113,7 +116,8 @@ std::optional<std::string> SpareRecordProblem(std::string_view utf8, std::u16str
   std::string gbk = Utf16ToGbk(text, &lossless);
   if (!lossless) return std::string("the line has a character that GBK cannot encode");
   if (gbk.size() != 13)
-    return "the line takes " + std::to_string(gbk.size()) + " bytes; a spare record takes exactly 13";
+    return "the line takes " + std::to_string(gbk.size()) +
+           " bytes; a spare record takes exactly 13";
   return std::nullopt;
 }
 
@@ -121,7 +125,8 @@ bool ParseFarePlan(std::string_view text, std::vector<FareSegment>& plan, std::s
   plan.clear();
   std::vector<std::string> segments = Split(text, ';');
   if (segments.size() > 6) {
-    problem = "the fare plan has " + std::to_string(segments.size()) + " segments; at most 6 are allowed";
+    problem =
+        "the fare plan has " + std::to_string(segments.size()) + " segments; at most 6 are allowed";
     return false;
   }
   for (size_t s = 0; s < segments.size(); ++s) {
@@ -130,7 +135,8 @@ bool ParseFarePlan(std::string_view text, std::vector<FareSegment>& plan, std::s
     std::string which = "fare segment " + std::to_string(s + 1) + " \"" + segments[s] + "\"";
     size_t want = s == 0 ? 3 : 4;
     if (parts.size() != want) {
-      problem = which + " needs " + (s == 0 ? "kind,percentA,percentB" : "kind,percentA,percentB,tariff");
+      problem =
+          which + " needs " + (s == 0 ? "kind,percentA,percentB" : "kind,percentA,percentB,tariff");
       return false;
     }
     FareSegment seg;

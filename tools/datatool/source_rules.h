@@ -15,9 +15,9 @@ inline constexpr const char* kSourceFileNames[] = {
     "version.txt",    "stations.tsv",      "trains.tsv", "stops.tsv",
     "fare_bands.tsv", "station_fares.tsv", "rates.tsv",  "spare.tsv"};
 
-inline constexpr const char* kBandColumns[kBandAmountCount] = {
-    "hard_seat", "soft_seat", "express", "hs_upper", "hs_middle",
-    "hs_lower",  "ss_upper",  "ss_lower", "aircon"};
+inline constexpr const char* kBandColumns[kBandAmountCount] = {"hard_seat", "soft_seat", "express",
+                                                               "hs_upper",  "hs_middle", "hs_lower",
+                                                               "ss_upper",  "ss_lower",  "aircon"};
 inline constexpr const char* kStationFareColumns[kStationFareAmountCount] = {
     "hard_seat", "soft_seat", "hs_upper", "hs_middle", "hs_lower",
     "ss_upper",  "ss_lower",  "second",   "first"};
@@ -32,7 +32,9 @@ std::vector<ColumnSpec> RateColumns();
 // A decimal integer with an optional sign and nothing else.
 std::optional<long long> ParseInteger(std::string_view text);
 
-inline bool IsPrintableAscii(char c) { return c > ' ' && c < 0x7F; }
+inline bool IsPrintableAscii(char c) {
+  return c > ' ' && c < 0x7F;
+}
 // Printable ASCII without blanks, at least one character.
 bool IsPlainAscii(std::string_view text);
 bool IsTime(std::string_view hhmm);

@@ -21,7 +21,8 @@ class Reporter {
       auto c = file->second.find(column);
       if (c != file->second.end()) number = c->second;
     }
-    errors_.push_back({at.file.empty() ? std::string("source") : at.file, at.line, number, message});
+    errors_.push_back(
+        {at.file.empty() ? std::string("source") : at.file, at.line, number, message});
   }
   void Whole(const std::string& file, const std::string& message) {
     errors_.push_back({file, 0, 0, message});
@@ -45,19 +46,23 @@ void ValidateSource(const TimetableSource& source, std::vector<SourceError>& err
   for (const auto& s : source.stations) {
     auto [it, fresh] = stations.emplace(s.name, &s);
     if (!fresh)
-      report.At(s.at, "name", "station \"" + Utf16ToUtf8(s.name) + "\" is listed twice" + Where(it->second->at));
+      report.At(s.at, "name",
+                "station \"" + Utf16ToUtf8(s.name) + "\" is listed twice" + Where(it->second->at));
   }
   if (source.stations.size() > static_cast<size_t>(kMaxStations))
-    report.Whole("stations.tsv", std::to_string(source.stations.size()) +
-                                     " stations; at most 9998 are allowed");
+    report.Whole("stations.tsv",
+                 std::to_string(source.stations.size()) + " stations; at most 9998 are allowed");
 
   std::map<std::string, const SourceTrain*> trains;
   for (const auto& t : source.trains) {
     auto [it, fresh] = trains.emplace(t.number, &t);
-    if (!fresh) report.At(t.at, "train", "train \"" + t.number + "\" is listed twice" + Where(it->second->at));
+    if (!fresh)
+      report.At(t.at, "train",
+                "train \"" + t.number + "\" is listed twice" + Where(it->second->at));
   }
   if (source.trains.size() > static_cast<size_t>(kMaxTrains))
-    report.Whole("trains.tsv", std::to_string(source.trains.size()) + " trains; at most 9998 are allowed");
+    report.Whole("trains.tsv",
+                 std::to_string(source.trains.size()) + " trains; at most 9998 are allowed");
   // Each number index addresses its rows with four digits.
   size_t digitLed = 0, others = 0;
   for (const auto& t : source.trains)
@@ -69,8 +74,9 @@ void ValidateSource(const TimetableSource& source, std::vector<SourceError>& err
       ++(n[0] >= '0' && n[0] <= '9' && n.size() >= 4 ? digitLed : others);
     }
   if (digitLed > static_cast<size_t>(kMaxTrains) || others > static_cast<size_t>(kMaxTrains))
-    report.Whole("trains.tsv", "more than 9998 numbers of one kind (four or five digits, or the others); "
-                               "the number indexes hold at most 9998 each");
+    report.Whole("trains.tsv",
+                 "more than 9998 numbers of one kind (four or five digits, or the others); "
+                 "the number indexes hold at most 9998 each");
 
   // Calls: known train and station, one train's calls together, times where the run needs them.
   std::map<std::string, const SourceStop*> firstCallOf;
@@ -84,17 +90,21 @@ void ValidateSource(const TimetableSource& source, std::vector<SourceError>& err
       report.At(first.at, "train", "train \"" + first.train + "\" is not in trains.tsv");
     auto [prior, fresh] = firstCallOf.emplace(first.train, &first);
     if (!fresh)
-      report.At(first.at, "train", "the calls of train \"" + first.train +
-                                       "\" must stand together" + Where(prior->second->at));
+      report.At(first.at, "train",
+                "the calls of train \"" + first.train + "\" must stand together" +
+                    Where(prior->second->at));
     if (count > 99)
       report.At(source.stops[i + 99].at, "train",
-                "train \"" + first.train + "\" has " + std::to_string(count) + " calls; at most 99 are allowed");
+                "train \"" + first.train + "\" has " + std::to_string(count) +
+                    " calls; at most 99 are allowed");
     if (count == 1)
-      report.At(first.at, "train", "train \"" + first.train + "\" has one call; a run needs at least two");
+      report.At(first.at, "train",
+                "train \"" + first.train + "\" has one call; a run needs at least two");
     for (size_t k = i; k < end; ++k) {
       const SourceStop& s = source.stops[k];
       if (!s.station.empty() && !stations.count(s.station))
-        report.At(s.at, "station", "station \"" + Utf16ToUtf8(s.station) + "\" is not in stations.tsv");
+        report.At(s.at, "station",
+                  "station \"" + Utf16ToUtf8(s.station) + "\" is not in stations.tsv");
       if (k != i && s.arrive.empty())
         report.At(s.at, "arrive", "only the origin may have no arrival time");
       if (k + 1 != end && s.depart.empty())
@@ -103,20 +113,21 @@ void ValidateSource(const TimetableSource& source, std::vector<SourceError>& err
     i = end;
   }
   if (source.stops.size() > static_cast<size_t>(kMaxCalls))
-    report.Whole("stops.tsv", std::to_string(source.stops.size()) + " calls; at most 99998 are allowed");
+    report.Whole("stops.tsv",
+                 std::to_string(source.stops.size()) + " calls; at most 99998 are allowed");
 
   std::map<std::string, std::vector<const SourceFareBand*>> bands;
   for (const auto& b : source.fareBands) {
     for (const SourceFareBand* other : bands[b.tariff])
       if (b.fromKm <= other->toKm && other->fromKm <= b.toKm)
-        report.At(b.at, "from_km", "the band " + std::to_string(b.fromKm) + "-" + std::to_string(b.toKm) +
-                                       " km of tariff \"" + b.tariff + "\" overlaps the band " +
-                                       std::to_string(other->fromKm) + "-" + std::to_string(other->toKm) +
-                                       Where(other->at));
+        report.At(b.at, "from_km",
+                  "the band " + std::to_string(b.fromKm) + "-" + std::to_string(b.toKm) +
+                      " km of tariff \"" + b.tariff + "\" overlaps the band " +
+                      std::to_string(other->fromKm) + "-" + std::to_string(other->toKm) +
+                      Where(other->at));
     bands[b.tariff].push_back(&b);
   }
-  if (source.fareBands.size() > 9999)
-    report.Whole("fare_bands.tsv", "more than 9999 bands");
+  if (source.fareBands.size() > 9999) report.Whole("fare_bands.tsv", "more than 9999 bands");
 
   for (const auto& f : source.stationFares) {
     if (!f.from.empty() && !stations.count(f.from))
@@ -134,7 +145,9 @@ void ValidateSource(const TimetableSource& source, std::vector<SourceError>& err
     if (!r.train.empty() && !trains.count(r.train))
       report.At(r.at, "train", "train \"" + r.train + "\" is not in trains.tsv");
     auto [it, fresh] = rated.emplace(r.train, &r);
-    if (!fresh) report.At(r.at, "train", "train \"" + r.train + "\" has a second rate line" + Where(it->second->at));
+    if (!fresh)
+      report.At(r.at, "train",
+                "train \"" + r.train + "\" has a second rate line" + Where(it->second->at));
   }
 }
 

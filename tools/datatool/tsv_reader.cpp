@@ -33,8 +33,8 @@ std::string_view TrimAscii(std::string_view text) {
   return text;
 }
 
-TsvTable::TsvTable(std::string file, std::string_view text,
-                   const std::vector<ColumnSpec>& columns, std::vector<SourceError>& errors)
+TsvTable::TsvTable(std::string file, std::string_view text, const std::vector<ColumnSpec>& columns,
+                   std::vector<SourceError>& errors)
     : file_(std::move(file)) {
   bool haveHeader = false;
   std::vector<std::string> header;
@@ -64,13 +64,14 @@ TsvTable::TsvTable(std::string file, std::string_view text,
           errors.push_back({file_, lineNo, static_cast<int>(c + 1),
                             "unknown column \"" + name + "\"; the columns are " + allowed});
         } else if (!index_.emplace(name, c).second) {
-          errors.push_back({file_, lineNo, static_cast<int>(c + 1),
-                            "column \"" + name + "\" is named twice"});
+          errors.push_back(
+              {file_, lineNo, static_cast<int>(c + 1), "column \"" + name + "\" is named twice"});
         }
       }
       for (const auto& column : columns)
         if (column.required && !index_.count(column.name))
-          errors.push_back({file_, lineNo, 0, "the required column \"" + column.name + "\" is missing"});
+          errors.push_back(
+              {file_, lineNo, 0, "the required column \"" + column.name + "\" is missing"});
       continue;
     }
     if (fields.size() > header.size()) {

@@ -57,7 +57,8 @@ bool ParseOptions(const std::vector<std::string>& args, Options& options, std::s
     Command c{args[i++], {}};
     for (size_t k = 0; k < it->second; ++k, ++i) {
       if (i >= args.size()) {
-        error = c.name + " needs " + std::to_string(it->second) + " argument" + (it->second == 1 ? "" : "s");
+        error = c.name + " needs " + std::to_string(it->second) + " argument" +
+                (it->second == 1 ? "" : "s");
         return false;
       }
       c.args.push_back(args[i]);

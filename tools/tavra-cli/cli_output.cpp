@@ -12,11 +12,21 @@ std::string JsonString(std::string_view utf8) {
   std::string out = "\"";
   for (unsigned char c : utf8) {
     switch (c) {
-      case '"': out += "\\\""; break;
-      case '\\': out += "\\\\"; break;
-      case '\n': out += "\\n"; break;
-      case '\t': out += "\\t"; break;
-      case '\r': out += "\\r"; break;
+      case '"':
+        out += "\\\"";
+        break;
+      case '\\':
+        out += "\\\\";
+        break;
+      case '\n':
+        out += "\\n";
+        break;
+      case '\t':
+        out += "\\t";
+        break;
+      case '\r':
+        out += "\\r";
+        break;
       default:
         if (c < 0x20) {
           char buf[8];
@@ -30,13 +40,15 @@ std::string JsonString(std::string_view utf8) {
   return out + "\"";
 }
 
-void PrintList(std::FILE* out, Format format, const char* key, const std::vector<std::string>& items) {
+void PrintList(std::FILE* out, Format format, const char* key,
+               const std::vector<std::string>& items) {
   if (format != Format::Json) {
     for (const auto& item : items) std::fprintf(out, "%s\n", item.c_str());
     return;
   }
   std::fprintf(out, "{\"%s\":[", key);
-  for (size_t i = 0; i < items.size(); ++i) std::fprintf(out, "%s%s", i ? "," : "", JsonString(items[i]).c_str());
+  for (size_t i = 0; i < items.size(); ++i)
+    std::fprintf(out, "%s%s", i ? "," : "", JsonString(items[i]).c_str());
   std::fprintf(out, "],\"count\":%zu}\n", items.size());
 }
 
@@ -45,7 +57,9 @@ void TerminalMessages::Message(std::u16string_view text, std::u16string_view) {
   std::fprintf(stderr, "%s\n", Utf16ToUtf8(text).c_str());
 }
 
-void TerminalMessages::AppMessage(std::u16string_view text) { Message(text, u""); }
+void TerminalMessages::AppMessage(std::u16string_view text) {
+  Message(text, u"");
+}
 
 bool TerminalMessages::Question(std::u16string_view text, std::u16string_view) {
   ++messageCount;

@@ -14,7 +14,8 @@ namespace tavra::cli {
 std::string JsonString(std::string_view utf8);
 
 // Writes a one-column list (station names and the like) in `format` under `key`.
-void PrintList(std::FILE* out, Format format, const char* key, const std::vector<std::string>& items);
+void PrintList(std::FILE* out, Format format, const char* key,
+               const std::vector<std::string>& items);
 
 // Messages the program would show in a box go to standard error as their exact text. A
 // question is asked on the terminal when there is one, and answered No otherwise.

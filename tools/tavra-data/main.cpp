@@ -33,7 +33,8 @@ int Usage() {
 
 int PrintErrors(const std::vector<SourceError>& errors) {
   for (const auto& e : errors) std::fprintf(stderr, "%s\n", e.Text().c_str());
-  std::fprintf(stderr, "%zu error%s; nothing was written\n", errors.size(), errors.size() == 1 ? "" : "s");
+  std::fprintf(stderr, "%zu error%s; nothing was written\n", errors.size(),
+               errors.size() == 1 ? "" : "s");
   return 1;
 }
 
@@ -81,11 +82,16 @@ int Generate(const std::string& out, int argc, char** argv) {
       return 1;
     }
     int n = static_cast<int>(*v);
-    if (!std::strcmp(argv[i], "--stations")) size.stations = n;
-    else if (!std::strcmp(argv[i], "--trains")) size.trains = n;
-    else if (!std::strcmp(argv[i], "--calls")) size.calls = n;
-    else if (!std::strcmp(argv[i], "--seed")) size.seed = static_cast<uint32_t>(n);
-    else return Usage();
+    if (!std::strcmp(argv[i], "--stations"))
+      size.stations = n;
+    else if (!std::strcmp(argv[i], "--trains"))
+      size.trains = n;
+    else if (!std::strcmp(argv[i], "--calls"))
+      size.calls = n;
+    else if (!std::strcmp(argv[i], "--seed"))
+      size.seed = static_cast<uint32_t>(n);
+    else
+      return Usage();
   }
   TimetableSource source = GenerateTimetable(size);
   std::vector<SourceError> errors;

@@ -13,8 +13,8 @@
 #include <QTimerEvent>
 
 #include "app/load_watch.h"
-#include "app/query_texts.h"
 #include "app/qt/timetable_app.h"
+#include "app/query_texts.h"
 #include "platform/qt/app_icon.h"
 #include "platform/utf8.h"
 #include "resources/fixed_texts.h"

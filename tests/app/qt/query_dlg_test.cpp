@@ -13,10 +13,10 @@
 #include <QTest>
 
 #include "app/query_texts.h"
-#include "support/qt/qt_test_support.h"
 #include "resources/fixed_texts.h"
 #include "resources/query_dialog_template.h"
 #include "results/qt/sort_list_ctrl.h"
+#include "support/qt/qt_test_support.h"
 
 namespace tavra::test {
 namespace {

@@ -8,8 +8,8 @@
 
 #include "app/query_texts.h"
 #include "data/loader.h"
-#include "support/qt/qt_test_support.h"
 #include "resources/query_dialog_template.h"
+#include "support/qt/qt_test_support.h"
 
 namespace tavra::test {
 namespace {
