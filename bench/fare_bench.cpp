@@ -10,14 +10,15 @@
 #include <utility>
 #include <vector>
 
-#include "app/query_core.h"
 #include "bench_data.h"
 #include "data/loader.h"
 #include "data/lookup.h"
 #include "data/parsed_records.h"
 #include "data/record_fields.h"
 #include "fares/fare_engine.h"
+#include "fares/fare_state.h"
 #include "fares/fare_text.h"
+#include "results/result_row.h"
 
 namespace tavra::bench {
 namespace {
@@ -92,12 +93,11 @@ const FareLines& Lines() {
 
 // What the row builder does for a line before it asks for fares: both calls parsed, the
 // distances and fare distances, the train and its express multiple.
-void PrepareLine(QueryCore& q, const Line& line, int rowIndex) {
+void PrepareLine(FareState& q, ResultRow& row, const Line& line) {
   const TimetableData& d = q.m_data;
   q.m_fromStop = ParseStopRecord(d, GetRecord(d, StopTable, line.first));
   q.m_toStop = ParseStopRecord(d, GetRecord(d, StopTable, line.second));
-  q.m_nLastRow = rowIndex;
-  ResultRow& row = q.CurrentRow();
+  q.m_pLine = &row;
   row.distanceText = WholeText(q.m_toStop.km - q.m_fromStop.km);
   row.totalFareKm = 0;
   for (size_t i = 0; i < 7; ++i) {
@@ -117,7 +117,7 @@ void PrepareLine(QueryCore& q, const Line& line, int rowIndex) {
 
 // The row builder's fare step: a kind-6 segment after the first keeps six texts of the
 // soft-class computation.
-void PriceLine(QueryCore& q) {
+void PriceLine(FareState& q, ResultRow& row) {
   bool kind6 = false;
   for (int k = 1; k <= 5; ++k) kind6 |= q.m_train[TrainInfo::FareKind0 + k] == u"6";
   if (!kind6) {
@@ -125,7 +125,6 @@ void PriceLine(QueryCore& q) {
     return;
   }
   ComputeSoftClassFares(q);
-  ResultRow& row = q.CurrentRow();
   std::u16string kept[6] = {row.softSeat,    row.secondClass,      row.firstClass,
                             row.softSleeper, row.softSleeperUpper, row.softSleeperLower};
   ComputeFares(q);
@@ -138,15 +137,19 @@ void PriceLine(QueryCore& q) {
 }
 
 void RunLines(benchmark::State& state, const std::vector<Line>& lines, bool withFares) {
-  QueryCore q(Lines().data);
+  // Rows are reused round the query core's initial row store, as queries reuse them.
+  constexpr size_t kRows = 800;
+  FareState q(Lines().data);
+  std::vector<ResultRow> rows(kRows);
   if (lines.empty()) state.SkipWithError("no lines");
   for (auto _ : state) {
-    int rowIndex = 0;
+    size_t rowIndex = 0;
     for (const Line& line : lines) {
-      PrepareLine(q, line, rowIndex);
-      if (withFares) PriceLine(q);
-      benchmark::DoNotOptimize(q.CurrentRow().hardSeat.data());
-      rowIndex = (rowIndex + 1) % QueryCore::kInitialRows;
+      ResultRow& row = rows[rowIndex];
+      PrepareLine(q, row, line);
+      if (withFares) PriceLine(q, row);
+      benchmark::DoNotOptimize(row.hardSeat.data());
+      rowIndex = (rowIndex + 1) % kRows;
     }
   }
   const double n = static_cast<double>(lines.size());

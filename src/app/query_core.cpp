@@ -4,6 +4,7 @@
 #include "data/lookup.h"
 #include "data/record_fields.h"
 #include "platform/user_messages.h"
+#include "results/row_builder.h"
 #include "results/row_texts.h"
 
 namespace tavra {
@@ -18,7 +19,7 @@ QueryCore::QueryCore(const TimetableData& data, std::unique_ptr<QueryControls> c
 }
 
 QueryCore::QueryCore(const TimetableData& data, QueryControls& controls, UserMessages& messages)
-    : m_data(data), m_controls(controls), m_messages(messages), m_rows(kInitialRows) {
+    : FareState(data), m_controls(controls), m_messages(messages), m_rows(kInitialRows) {
   m_list.SetColumnSpec(texts::kResultColumns);
   m_list.AllowSort(true);
 }
@@ -52,6 +53,17 @@ StopInfo QueryCore::ParseCall(int row) const {
 
 void QueryCore::ParseTrain(std::u16string_view row) {
   ParseTrainRecord(m_data, GetRecord(m_data, TrainTable, ParseLeadingInt(row)), m_train);
+}
+
+void QueryCore::BuildResultRow() {
+  ++m_nLastRow;
+  // Rows are made in advance; a longer result grows the store one row at a time.
+  while (m_rows.size() < static_cast<size_t>(m_nLastRow) + 1) m_rows.emplace_back();
+  m_nRowCapacity = static_cast<int32_t>(m_rows.size());
+  RowStyle style;
+  style.fullTrainNumber = m_nQueryKind == kQueryTrainNumber;
+  style.sortByArrival = m_nQueryKind == kQueryTransfer || m_nQueryKind == kQueryStationArrivals;
+  m_nLastItem = tavra::BuildResultRow(*this, CurrentRow(), m_list, style);
 }
 
 void QueryCore::WriteCountLabel() {

@@ -11,7 +11,7 @@
 #include "app/query_controls.h"
 #include "data/parsed_records.h"
 #include "data/timetable_data.h"
-#include "fares/fare_set.h"
+#include "fares/fare_state.h"
 #include "platform/user_messages.h"
 #include "results/result_row.h"
 #include "results/sort_list_model.h"
@@ -27,7 +27,7 @@ enum QueryKind : int32_t {
   kQueryStationArrivals = 7,
 };
 
-class QueryCore {
+class QueryCore : public FareState {
  public:
   static constexpr int32_t kInitialRows = 800;
 
@@ -76,7 +76,6 @@ class QueryCore {
   // --- One result line from m_fromStop, m_toStop and m_nQueryKind ---
   void BuildResultRow();
 
-  const TimetableData& m_data;
   QueryControls& m_controls;
   UserMessages& m_messages;
 
@@ -87,9 +86,6 @@ class QueryCore {
   std::u16string m_strTrainNo;
   std::u16string m_strStation;
 
-  double m_deduction = 0;    // insurance deduction of the current line
-  int32_t m_nAllBerths = 1;  // 1: upper and middle berths are priced too
-
   // StopTable ranges of the stations after a lookup.
   int32_t m_nFromFirst = 0, m_nFromLast = -1;
   int32_t m_nToFirst = 0, m_nToLast = -1;
@@ -99,15 +95,6 @@ class QueryCore {
   int32_t m_nLastRow = -1;   // the row being filled; -1 before a query's first row
   int32_t m_nLastItem = -1;  // list index of the last appended line
   int32_t m_nQueryKind = kQueryStationToStation;
-
-  StopInfo m_fromStop;  // boarding call of the current train
-  StopInfo m_toStop;    // alighting call
-  TrainInfo m_train;    // the current train
-  FareSet m_fare;       // amounts of the fare segment being priced
-
-  int32_t m_nMergedKm = 0;    // merged tariff distance of the current line
-  int32_t m_nSeatOnlyKm = 0;  // summed distance of the kind-5 segments
-  int32_t m_nExpressMultiple = 0;
 
   // Made in advance and reused; grows by one row when a query needs more, never shrinks.
   std::vector<ResultRow> m_rows;

@@ -12,7 +12,7 @@ namespace {
 
 enum class FareRun { kMain, kSoftClass };
 
-void ClearPrices(ResultRow& row) {
+void ClearPrices(FareLine& row) {
   for (std::u16string* text :
        {&row.hardSeat, &row.softSeat, &row.firstClass, &row.secondClass, &row.hardSleeper,
         &row.hardSleeperUpper, &row.hardSleeperMiddle, &row.hardSleeperLower, &row.softSleeper,
@@ -24,9 +24,9 @@ void AddBerthFee(std::u16string& text) {
   text = OneDecimalText(ReadAmount(text) + 10.0);
 }
 
-void ComputeLine(QueryCore& q, FareRun run) {
+void ComputeLine(FareState& q, FareRun run) {
   const bool main = run == FareRun::kMain;
-  ResultRow& row = q.CurrentRow();
+  FareLine& row = q.Line();
   // Every text starts empty, also the hard-class texts the soft-class run leaves as
   // intermediate sums, so no line depends on what the row held before.
   ClearPrices(row);
@@ -85,19 +85,19 @@ void ComputeLine(QueryCore& q, FareRun run) {
 
 }  // namespace
 
-void ComputeFares(QueryCore& q) {
+void ComputeFares(FareState& q) {
   ComputeLine(q, FareRun::kMain);
 }
 
-void ComputeSoftClassFares(QueryCore& q) {
+void ComputeSoftClassFares(FareState& q) {
   ComputeLine(q, FareRun::kSoftClass);
 }
 
-void AddSegmentFare(QueryCore& q, int k) {
+void AddSegmentFare(FareState& q, int k) {
   const TrainInfo& t = q.m_train;
   const std::u16string& kind = FareKind(t, k);
   if (k > 0 && kind.empty()) return;
-  const int km = q.CurrentRow().segmentKm[static_cast<size_t>(k)];
+  const int km = q.Line().segmentKm[static_cast<size_t>(k)];
   const double p1 = ReadAmount(t[TrainInfo::PercentA0 + k]);
   const double p2 = ReadAmount(t[TrainInfo::PercentB0 + k]);
   // Segment 0 has no tariff code, so its band lookups miss and fall back to the tariff.

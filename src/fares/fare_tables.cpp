@@ -36,7 +36,7 @@ std::u16string_view FindBand(const TimetableData& data, int km, std::u16string_v
 }
 
 // Start of the amount set: without air-conditioning only for the flag "0".
-size_t AmountSet(const QueryCore& q) {
+size_t AmountSet(const FareState& q) {
   return q.m_train[TrainInfo::AirCon] == u"0" ? 11 : 38;
 }
 
@@ -54,7 +54,7 @@ void ReadBerths(std::u16string_view band, size_t set, FareSet& fare) {
 
 }  // namespace
 
-int LookupBandFares(const QueryCore& q, FareSet& fare, int km, std::u16string_view tariffCode) {
+int LookupBandFares(const FareState& q, FareSet& fare, int km, std::u16string_view tariffCode) {
   std::u16string_view band = FindBand(q.m_data, km, tariffCode);
   if (band.empty()) return 0;
   const size_t set = AmountSet(q);
@@ -66,14 +66,14 @@ int LookupBandFares(const QueryCore& q, FareSet& fare, int km, std::u16string_vi
   return 1;
 }
 
-int LookupBandBerths(const QueryCore& q, FareSet& fare, int km, std::u16string_view tariffCode) {
+int LookupBandBerths(const FareState& q, FareSet& fare, int km, std::u16string_view tariffCode) {
   std::u16string_view band = FindBand(q.m_data, km, tariffCode);
   if (band.empty()) return 0;
   ReadBerths(band, AmountSet(q), fare);
   return 1;
 }
 
-int LookupStationFares(const QueryCore& q, FareSet& fare, std::u16string_view fromStation,
+int LookupStationFares(const FareState& q, FareSet& fare, std::u16string_view fromStation,
                        std::u16string_view toStation, std::u16string_view trainRow) {
   const TimetableData& data = q.m_data;
   std::u16string_view station = data.Table(StationTable).Record(ParseLeadingInt(fromStation));

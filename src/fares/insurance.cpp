@@ -6,7 +6,7 @@
 
 namespace tavra {
 
-double InsuranceDeduction(const QueryCore& q, double km) {
+double InsuranceDeduction(const FareState& q, double km) {
   const TariffZone zone = ZoneOf(km);
   const int z = zone.zoneKm;
   double deduction = std::ceil(TariffInsurance(zone.base) * 2) * 0.5;

@@ -7,7 +7,7 @@
 
 namespace tavra {
 
-void ComputeMergedFares(QueryCore& q) {
+void ComputeMergedFares(FareState& q) {
   const int merged = q.m_nMergedKm;
   FareSet& m = q.m_fare;
   BaseFare(q, m, merged);
@@ -17,7 +17,7 @@ void ComputeMergedFares(QueryCore& q) {
   const double a = p.airCon, h = p.hardSeat, s = p.softSeat;
   const int x = p.express;
 
-  ResultRow& row = q.CurrentRow();
+  FareLine& row = q.Line();
   row.hardSeat = WholeText(TruncToInt(a + h + x));
   // The multiple-unit amounts are taken as the tariff gives them: no percentage, express
   // or air-conditioning part.

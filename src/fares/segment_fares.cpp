@@ -25,12 +25,12 @@ using AddFn = void (*)(std::u16string&, double);
 
 // Seat, berth amount and supplements into every seat and berth text except the two
 // multiple-unit classes.
-void StandardAccumulation(QueryCore& q, double f1, double f2, AddFn add) {
+void StandardAccumulation(FareState& q, double f1, double f2, AddFn add) {
   const FareSet& m = q.m_fare;
   const SeatParts p = ScaledSeatParts(q, f1, f2);
   const double a = p.airCon, h = p.hardSeat, s = p.softSeat;
   const int x = p.express;
-  ResultRow& row = q.CurrentRow();
+  FareLine& row = q.Line();
   add(row.hardSeat, a + h + x);
   add(row.softSeat, a + s + x);
   if (q.m_nAllBerths == 1) {
@@ -44,7 +44,7 @@ void StandardAccumulation(QueryCore& q, double f1, double f2, AddFn add) {
 
 }  // namespace
 
-SeatParts ScaledSeatParts(const QueryCore& q, double f1, double f2) {
+SeatParts ScaledSeatParts(const FareState& q, double f1, double f2) {
   const FareSet& m = q.m_fare;
   SeatParts p;
   p.express = TruncToInt(Scaled(m.expressUnit, f1, f2)) * q.m_nExpressMultiple;
@@ -54,7 +54,7 @@ SeatParts ScaledSeatParts(const QueryCore& q, double f1, double f2) {
   return p;
 }
 
-void AddContinuationSegment(QueryCore& q, int km, double p1, double p2) {
+void AddContinuationSegment(FareState& q, int km, double p1, double p2) {
   FareSet longer;
   BaseFare(q, longer, km + 900);
   FareSet& m = q.m_fare;
@@ -73,13 +73,13 @@ void AddContinuationSegment(QueryCore& q, int km, double p1, double p2) {
   StandardAccumulation(q, Factor(p1), Factor(p2), AddExact);
 }
 
-void AddBandSeatSegment(QueryCore& q, int km, double p1, double p2,
+void AddBandSeatSegment(FareState& q, int km, double p1, double p2,
                         std::u16string_view tariffCode) {
   if (!LookupBandFares(q, q.m_fare, km, tariffCode)) BaseFare(q, q.m_fare, km);
   const SeatParts p = ScaledSeatParts(q, Factor(p1), Factor(p2));
   const double hard = p.airCon + p.hardSeat + p.express;
   const double soft = p.airCon + p.softSeat + p.express;
-  ResultRow& row = q.CurrentRow();
+  FareLine& row = q.Line();
   AddWhole(row.hardSeat, hard);
   AddWhole(row.softSeat, soft);
   // No berth amount: the berth of this stretch is charged with the merged distance.
@@ -90,7 +90,7 @@ void AddBandSeatSegment(QueryCore& q, int km, double p1, double p2,
   AddWhole(row.softSleeperLower, soft);
 }
 
-void AddBandTableSegment(QueryCore& q, int km, double p1, double p2,
+void AddBandTableSegment(FareState& q, int km, double p1, double p2,
                          std::u16string_view tariffCode) {
   FareSet& m = q.m_fare;
   if (!LookupBandFares(q, m, km, tariffCode)) BaseFare(q, m, km);
@@ -99,7 +99,7 @@ void AddBandTableSegment(QueryCore& q, int km, double p1, double p2,
   if (!ownBerths) {
     // Berths of a short journey are charged at least at 400 km. Only the berths: the seats
     // and supplements stay those of the segment's own distance.
-    const int berthKm = q.CurrentRow().totalFareKm < 400 ? 400 : km;
+    const int berthKm = q.Line().totalFareKm < 400 ? 400 : km;
     if (!LookupBandBerths(q, m, berthKm, tariffCode)) {
       FareSet berths = m;
       BaseFare(q, berths, berthKm);
@@ -113,14 +113,14 @@ void AddBandTableSegment(QueryCore& q, int km, double p1, double p2,
   StandardAccumulation(q, Factor(p1), Factor(p2), AddWhole);
 }
 
-void AddDistanceShareSegment(QueryCore& q, int km, double p1, double p2) {
+void AddDistanceShareSegment(FareState& q, int km, double p1, double p2) {
   FareSet& m = q.m_fare;
   BaseFare(q, m, km);
   const double f1 = Factor(p1), f2 = Factor(p2);
   const SeatParts p = ScaledSeatParts(q, f1, f2);
   const double a = p.airCon, h = p.hardSeat, s = p.softSeat;
   const int x = p.express;
-  ResultRow& row = q.CurrentRow();
+  FareLine& row = q.Line();
   AddWhole(row.hardSeat, a + h + x);
   const char16_t mask = SeatMask(q.m_train);
   if (CarriesSecondClass(mask))
@@ -141,11 +141,11 @@ void AddDistanceShareSegment(QueryCore& q, int km, double p1, double p2) {
   AddWhole(row.softSleeperLower, a + s + part(m.softSleeperLower) + x);
 }
 
-void AddStationFareSegment(QueryCore& q, std::u16string_view fromStation,
+void AddStationFareSegment(FareState& q, std::u16string_view fromStation,
                            std::u16string_view toStation, std::u16string_view trainRow, int km,
                            double p1, double p2) {
   FareSet& m = q.m_fare;
-  ResultRow& row = q.CurrentRow();
+  FareLine& row = q.Line();
   const char16_t mask = SeatMask(q.m_train);
   if (LookupStationFares(q, m, fromStation, toStation, trainRow)) {
     // Fixed fares replace what earlier segments summed; no percentage or supplement applies.

@@ -37,7 +37,7 @@ double BaseAmount(int z) {
   return 106.6702 + (z - 2500) * 0.029305;
 }
 
-bool IsClass(const QueryCore& q, std::u16string_view code) {
+bool IsClass(const FareState& q, std::u16string_view code) {
   return q.m_train[TrainInfo::ClassCode] == code;
 }
 
@@ -53,7 +53,7 @@ TariffZone ZoneOf(double km) {
   return {0, 0};
 }
 
-void SecondClassFare(const QueryCore& q, FareSet& fare, double d) {
+void SecondClassFare(const FareState& q, FareSet& fare, double d) {
   if (IsClass(q, u"D"))
     fare.secondClass = RoundYuan(d * 0.2805 * 1.1) * 0.95;
   else if (IsClass(q, u"8"))
@@ -66,7 +66,7 @@ void SecondClassFare(const QueryCore& q, FareSet& fare, double d) {
     fare.secondClass = d * 0.233;
 }
 
-void FirstClassFare(const QueryCore& q, FareSet& fare, double d) {
+void FirstClassFare(const FareState& q, FareSet& fare, double d) {
   if (IsClass(q, u"D"))
     fare.firstClass = RoundYuan(d * 0.37026) * 0.95;
   else if (IsClass(q, u"8"))
@@ -79,7 +79,7 @@ void FirstClassFare(const QueryCore& q, FareSet& fare, double d) {
     fare.firstClass = d * 0.2796;
 }
 
-void BaseFare(const QueryCore& q, FareSet& fare, double km) {
+void BaseFare(const FareState& q, FareSet& fare, double km) {
   const TariffZone zone = ZoneOf(km);
   const int z = zone.zoneKm;
   const double b = zone.base;

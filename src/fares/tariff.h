@@ -3,8 +3,8 @@
 // distance, with the falling rate per kilometre of the hard seat.
 #include <cmath>
 
-#include "app/query_core.h"
 #include "fares/fare_set.h"
+#include "fares/fare_state.h"
 
 namespace tavra {
 
@@ -21,11 +21,11 @@ inline double TariffInsurance(double base) {
 }
 
 // Fills `fare` for `km` from the tariff; see the members' order in the definition.
-void BaseFare(const QueryCore& q, FareSet& fare, double km);
+void BaseFare(const FareState& q, FareSet& fare, double km);
 
 // Multiple-unit seat fares by the train's class code, before insurance.
-void SecondClassFare(const QueryCore& q, FareSet& fare, double km);
-void FirstClassFare(const QueryCore& q, FareSet& fare, double km);
+void SecondClassFare(const FareState& q, FareSet& fare, double km);
+void FirstClassFare(const FareState& q, FareSet& fare, double km);
 
 // The share of a berth amount charged for a distance: 1, 0.75, 0.5 or 0.25.
 double ZoneShare(int km);

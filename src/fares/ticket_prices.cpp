@@ -15,13 +15,13 @@ void AdjustTicket(Supplements& sup, double amount) {
 }
 
 // Extra-distance surcharge per class: the surcharge distance times the class's rate.
-double Surcharge(QueryCore& q, double rate) {
-  return RoundYuan(q.CurrentRow().segmentKm[6] * rate);
+double Surcharge(FareState& q, double rate) {
+  return RoundYuan(q.Line().segmentKm[6] * rate);
 }
 
 }  // namespace
 
-Supplements ChooseSupplements(QueryCore& q, double tariffKm, bool longDistance) {
+Supplements ChooseSupplements(FareState& q, double tariffKm, bool longDistance) {
   Supplements sup;
   const TrainInfo& t = q.m_train;
   const bool kind7 = FareKind(t, 0) == u"7" || FareKind(t, 1) == u"7";
@@ -31,14 +31,13 @@ Supplements ChooseSupplements(QueryCore& q, double tariffKm, bool longDistance) 
     q.m_deduction = 0;
     return sup;
   }
-  if (!kind7 && longDistance)
-    sup.longDistance = ReadAmount(q.CurrentRow().distanceText) > 200 ? 1 : 0;
+  if (!kind7 && longDistance) sup.longDistance = ReadAmount(q.Line().distanceText) > 200 ? 1 : 0;
   q.m_deduction = InsuranceDeduction(q, tariffKm);
   return sup;
 }
 
-void PriceHardSeat(QueryCore& q, Supplements& sup) {
-  ResultRow& row = q.CurrentRow();
+void PriceHardSeat(FareState& q, Supplements& sup) {
+  FareLine& row = q.Line();
   if (!CarriesHardSeats(q.m_train)) {
     row.hardSeat = kNotCarried;
     return;
@@ -49,8 +48,8 @@ void PriceHardSeat(QueryCore& q, Supplements& sup) {
   row.hardSeat = p > 0 ? PriceText(p) : kNotCarried;
 }
 
-void PriceSeatClasses(QueryCore& q, Supplements& sup) {
-  ResultRow& row = q.CurrentRow();
+void PriceSeatClasses(FareState& q, Supplements& sup) {
+  FareLine& row = q.Line();
   const double e = Surcharge(q, 0.09);
   const char16_t mask = SeatMask(q.m_train);
   auto price = [&](std::u16string& text, bool carried) {
@@ -69,8 +68,8 @@ void PriceSeatClasses(QueryCore& q, Supplements& sup) {
   price(row.softSeat, CarriesSoftSeat(mask));
 }
 
-void PriceHardSleepers(QueryCore& q, const Supplements& sup) {
-  ResultRow& row = q.CurrentRow();
+void PriceHardSleepers(FareState& q, const Supplements& sup) {
+  FareLine& row = q.Line();
   if (!CarriesHardSleepers(q.m_train)) {
     row.hardSleeper = kNotCarried;
     return;
@@ -87,8 +86,8 @@ void PriceHardSleepers(QueryCore& q, const Supplements& sup) {
                                       row.hardSleeperLower;
 }
 
-void PriceSoftSleepers(QueryCore& q, const Supplements& sup) {
-  ResultRow& row = q.CurrentRow();
+void PriceSoftSleepers(FareState& q, const Supplements& sup) {
+  FareLine& row = q.Line();
   if (!CarriesSoftSleepers(q.m_train)) {
     row.softSleeper = kNotCarried;
     return;

@@ -1,7 +1,7 @@
 #pragma once
 // The last step of a line's fares: supplements and deduction on the summed amounts, and
 // the shown price texts.
-#include "app/query_core.h"
+#include "fares/fare_state.h"
 
 namespace tavra {
 
@@ -16,12 +16,12 @@ struct Supplements {
 // q.m_deduction. Trains with a fare segment of kind "7" among the first two get no
 // long-distance supplement, and unless their first segment has kind "1" neither a ticket
 // supplement nor a deduction. `longDistance`: whether the supplement is determined at all.
-Supplements ChooseSupplements(QueryCore& q, double tariffKm, bool longDistance);
+Supplements ChooseSupplements(FareState& q, double tariffKm, bool longDistance);
 
 // Each writes the shown texts of its classes, "－" for one the train does not carry.
-void PriceHardSeat(QueryCore& q, Supplements& sup);
-void PriceSeatClasses(QueryCore& q, Supplements& sup);  // second, first and soft seat
-void PriceHardSleepers(QueryCore& q, const Supplements& sup);
-void PriceSoftSleepers(QueryCore& q, const Supplements& sup);
+void PriceHardSeat(FareState& q, Supplements& sup);
+void PriceSeatClasses(FareState& q, Supplements& sup);  // second, first and soft seat
+void PriceHardSleepers(FareState& q, const Supplements& sup);
+void PriceSoftSleepers(FareState& q, const Supplements& sup);
 
 }  // namespace tavra

@@ -32,7 +32,7 @@ void Raise(std::u16string& text, double factor) {
 
 }  // namespace
 
-void ApplyTrainRates(QueryCore& q, std::u16string trainRow) {
+void ApplyTrainRates(FareState& q, std::u16string trainRow) {
   std::u16string_view rate = FindRate(q.m_data, trainRow);
   if (rate.empty()) return;
   // A common percentage above 0 applies to every class and overrides the other three.
@@ -43,7 +43,7 @@ void ApplyTrainRates(QueryCore& q, std::u16string trainRow) {
     soft = PercentFactor(Field(rate, 8, 2));
     berth = PercentFactor(Field(rate, 10, 2));
   }
-  ResultRow& row = q.CurrentRow();
+  FareLine& row = q.Line();
   Raise(row.hardSeat, hard);
   Raise(row.softSeat, soft);
   Raise(row.hardSleeperUpper, berth);

@@ -2,13 +2,13 @@
 // A train's own percentages on its summed prices.
 #include <string>
 
-#include "app/query_core.h"
+#include "fares/fare_state.h"
 
 namespace tavra {
 
 // Raises the hard-seat, soft-seat and five berth texts of the current line by the
 // RateTable row of `trainRow` (the boarding call's TrainTable row text). Without a row
 // nothing changes; empty texts stay empty; the multiple-unit classes are never raised.
-void ApplyTrainRates(QueryCore& q, std::u16string trainRow);
+void ApplyTrainRates(FareState& q, std::u16string trainRow);
 
 }  // namespace tavra

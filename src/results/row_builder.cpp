@@ -1,9 +1,11 @@
 // One result line from the boarding and alighting calls of one train.
+#include "results/row_builder.h"
+
 #include <array>
 #include <vector>
 
-#include "app/query_core.h"
 #include "data/lookup.h"
+#include "data/record_fields.h"
 #include "data/text_compare.h"
 #include "fares/fare_engine.h"
 #include "results/row_texts.h"
@@ -26,18 +28,14 @@ std::array<std::u16string*, 6> SoftClassTexts(ResultRow& row) {
 
 }  // namespace
 
-void QueryCore::BuildResultRow() {
-  ++m_nLastRow;
-  // Rows are made in advance; a longer result grows the store one row at a time.
-  while (m_rows.size() < static_cast<size_t>(m_nLastRow) + 1) m_rows.emplace_back();
-  m_nRowCapacity = static_cast<int32_t>(m_rows.size());
-  ResultRow& row = CurrentRow();
-  const StopInfo& from = m_fromStop;
-  const StopInfo& to = m_toStop;
+int BuildResultRow(FareState& state, ResultRow& row, SortListModel& list, RowStyle style) {
+  const TimetableData& data = state.m_data;
+  const StopInfo& from = state.m_fromStop;
+  const StopInfo& to = state.m_toStop;
 
-  row.fromName = StationName(m_data, from.station);
+  row.fromName = StationName(data, from.station);
   row.departText = ClockText(from.depart);
-  row.toName = StationName(m_data, to.station);
+  row.toName = StationName(data, to.station);
   row.arriveText = ClockText(to.arrive);
   row.durationText = DurationText(RunningMinutes(from, to));
   row.distanceText = DecimalText(to.km - from.km);
@@ -47,13 +45,14 @@ void QueryCore::BuildResultRow() {
     if (i < 6) row.totalFareKm += row.segmentKm[i];
   }
 
-  ParseTrain(from.train);
-  row.originName = StationName(m_data, m_train[TrainInfo::OriginStation]);
-  row.terminalName = StationName(m_data, m_train[TrainInfo::TerminalStation]);
+  ParseTrainRecord(data, GetRecord(data, TrainTable, ParseLeadingInt(from.train)), state.m_train);
+  const TrainInfo& train = state.m_train;
+  row.originName = StationName(data, train[TrainInfo::OriginStation]);
+  row.terminalName = StationName(data, train[TrainInfo::TerminalStation]);
   row.originTerminal = row.originName + u"-" + row.terminalName;
 
-  const std::u16string number = TrainNumberText(m_data, from.train);
-  if (m_nQueryKind == kQueryTrainNumber) {
+  const std::u16string number = TrainNumberText(data, from.train);
+  if (style.fullTrainNumber) {
     row.trainText = u" " + number;
   } else {
     // The number the train runs under here, and the letter its full number ends in, if any.
@@ -64,25 +63,25 @@ void QueryCore::BuildResultRow() {
   row.stopTrainNo = from.runNumber;
   row.trainRow = from.train;
 
-  const TrainClass trainClass = ClassOf(m_train[TrainInfo::ClassCode], m_train[TrainInfo::AirCon]);
+  const TrainClass trainClass = ClassOf(train[TrainInfo::ClassCode], train[TrainInfo::AirCon]);
   row.classText = trainClass.text;
-  m_nExpressMultiple = trainClass.expressMultiple;
+  state.m_nExpressMultiple = trainClass.expressMultiple;
 
-  const bool byArrival = m_nQueryKind == kQueryTransfer || m_nQueryKind == kQueryStationArrivals;
-  row.sortKey = byArrival ? row.arriveText : row.departText;
+  row.sortKey = style.sortByArrival ? row.arriveText : row.departText;
 
-  const bool softClass = HasSoftClassSegment(m_train);
+  const bool softClass = HasSoftClassSegment(train);
   std::array<std::u16string, 6> kept;
+  state.m_pLine = &row;
   if (softClass) {
-    ComputeSoftClassFares(*this);
-    for (size_t k = 0; k < kept.size(); ++k) kept[k] = *SoftClassTexts(CurrentRow())[k];
+    ComputeSoftClassFares(state);
+    for (size_t k = 0; k < kept.size(); ++k) kept[k] = *SoftClassTexts(row)[k];
   }
-  ComputeFares(*this);
+  ComputeFares(state);
   if (softClass)
-    for (size_t k = 0; k < kept.size(); ++k) *SoftClassTexts(CurrentRow())[k] = std::move(kept[k]);
+    for (size_t k = 0; k < kept.size(); ++k) *SoftClassTexts(row)[k] = std::move(kept[k]);
 
   // The list line's 16 texts, second class before first class.
-  const ResultRow& done = CurrentRow();
+  const ResultRow& done = row;
   std::vector<std::u16string> texts;
   texts.reserve(16);
   for (const std::u16string* text :
@@ -91,12 +90,13 @@ void QueryCore::BuildResultRow() {
         &done.hardSeat, &done.softSeat, &done.secondClass, &done.firstClass, &done.hardSleeper,
         &done.softSleeper, &done.sortKey})
     texts.push_back(*text);
-  m_nLastItem = m_list.AppendRow(std::move(texts));
+  const int item = list.AppendRow(std::move(texts));
   // A train starting where the traveller boards is shown in red.
   const Color text = done.fromName == done.originName ? kRed : kBlack;
-  const int line = m_list.RowCount() - 1;
-  for (int column = 0; column <= 14; ++column) m_list.SetCellColors(line, column, text, kWhite);
-  m_list.AllowSort(true);
+  const int line = list.RowCount() - 1;
+  for (int column = 0; column <= 14; ++column) list.SetCellColors(line, column, text, kWhite);
+  list.AllowSort(true);
+  return item;
 }
 
 }  // namespace tavra

@@ -18,7 +18,7 @@ class SegmentFares : public testing::Test {
                                 test::FareTables())) {}
 
   // A fresh line of `train` with empty price texts.
-  QueryCore& Line(std::u16string_view train) {
+  FareState& Line(std::u16string_view train) {
     bench_.Prepare(train, ++row_);
     return bench_.q();
   }
@@ -60,7 +60,7 @@ TEST_F(SegmentFares, DistanceShareChargesBerthsByShareAndSeatsByMask) {
 
 TEST_F(SegmentFares, BandTableWithBerthsAtA400KmMinimum) {
   // Tariff 101, 150 km of a 300 km journey: seats from band 2, berths from band 3 (400 km).
-  QueryCore& q = Line(u"T1");
+  FareState& q = Line(u"T1");
   bench_.row().totalFareKm = 300;
   AddBandTableSegment(q, 150, 0, 0, u"101");
   // A 0, H 2, S 12, X 22 × 2; berths 33, 43, 53, 63, 73.
@@ -78,7 +78,7 @@ TEST_F(SegmentFares, BandTableWithBerthsAtA400KmMinimum) {
 
 TEST_F(SegmentFares, BandTableFallbackRepricesTheBerthsOnly) {
   // Worked example: no band for the code, 500 km: the tariff's 28, 56, express 6 × 1.
-  QueryCore& q = Line(u"C3");
+  FareState& q = Line(u"C3");
   bench_.row().totalFareKm = 500;
   AddBandTableSegment(q, 500, 0, 0, u"999");
   EXPECT_EQ(Texts(), "34|62|| 75,77,80,121,126");
@@ -102,7 +102,7 @@ TEST_F(SegmentFares, BandSeatSegmentAddsNoBerthAmount) {
 }
 
 TEST_F(SegmentFares, StationFaresReplaceTheSumsOrFallBackToTheTariff) {
-  QueryCore& q = Line(u"T1");
+  FareState& q = Line(u"T1");
   bench_.row().hardSeat = u"99";
   AddStationFareSegment(q, q.m_fromStop.station, q.m_toStop.station, q.m_fromStop.train, 100, 0, 0);
   // One decimal from tenths; mask "0" carries none of the seat classes.

@@ -15,7 +15,7 @@ test::Source TablesSource() {
 
 TEST(LookupBandFares, FindsTheBandOfTheDistanceInTheFlagsSet) {
   test::FareBench bench(TablesSource());
-  QueryCore& q = bench.q();
+  FareState& q = bench.q();
   bench.Prepare(u"T1");  // air-conditioning flag "0": the first set
   struct Row {
     int km;
@@ -65,7 +65,7 @@ TEST(LookupBandFares, MissingTariffOrDistanceChangesNothing) {
 
 TEST(LookupStationFares, PairAndTrainHitsMissesAndStationsWithoutFares) {
   test::FareBench bench(TablesSource());
-  QueryCore& q = bench.q();
+  FareState& q = bench.q();
   auto lookup = [&](FareSet& f, std::u16string_view from, std::u16string_view to) {
     return LookupStationFares(q, f, from, to, q.m_fromStop.train);
   };

@@ -1,7 +1,7 @@
 // The distance tariff, the insurance deduction and the price texts.
 #include <gtest/gtest.h>
 
-#include "app/query_core.h"
+#include "fares/fare_state.h"
 #include "fares/fare_text.h"
 #include "fares/insurance.h"
 #include "fares/tariff.h"
@@ -12,7 +12,7 @@ namespace {
 // A core on empty tables with a train of the given class, attributes and flag.
 struct TariffCase {
   TimetableData data;
-  QueryCore q{data};
+  FareState q{data};
   TariffCase(std::u16string cls, std::u16string attributes, std::u16string air) {
     q.m_train[TrainInfo::ClassCode] = cls;
     q.m_train[TrainInfo::Attributes] = attributes;

@@ -7,13 +7,14 @@
 #include <sstream>
 #include <string>
 
-#include "app/query_core.h"
 #include "data/lookup.h"
 #include "data/parsed_records.h"
 #include "data/record_fields.h"
 #include "fares/fare_engine.h"
+#include "fares/fare_state.h"
 #include "fares/fare_text.h"
 #include "platform/utf8.h"
+#include "results/result_row.h"
 #include "support/test_support.h"
 
 namespace tavra::test {
@@ -74,13 +75,13 @@ inline std::vector<datatool::SourceFile> FareTables() {
   return {{"fare_bands.tsv", bands}, {"station_fares.tsv", fixed}};
 }
 
-// A loaded timetable and a query core on it, with the row builder's part of pricing.
+// A loaded timetable and a fare state on it, with the row builder's part of pricing.
 class FareBench {
  public:
-  explicit FareBench(const Source& source) : data_(Load(source)), q_(*data_) {}
+  explicit FareBench(const Source& source) : data_(Load(source)), q_(*data_), rows_(8) {}
 
-  QueryCore& q() { return q_; }
-  ResultRow& row() { return q_.CurrentRow(); }
+  FareState& q() { return q_; }
+  ResultRow& row() { return rows_[static_cast<size_t>(current_)]; }
 
   // Loads the journey of `train` from `from` to `to` into row `rowIndex` as the row builder
   // does before it asks for fares: distances, fare distances, train and express multiple.
@@ -88,8 +89,10 @@ class FareBench {
                std::u16string_view to = u"乙") {
     q_.m_fromStop = Call(train, from);
     q_.m_toStop = Call(train, to);
-    q_.m_nLastRow = rowIndex;
+    current_ = rowIndex;
+    if (rows_.size() <= static_cast<size_t>(rowIndex)) rows_.resize(rowIndex + 1);
     ResultRow& r = row();
+    q_.m_pLine = &r;
     r.distanceText = WholeText(q_.m_toStop.km - q_.m_fromStop.km);
     r.totalFareKm = 0;
     for (size_t i = 0; i < 7; ++i) {
@@ -137,7 +140,9 @@ class FareBench {
   }
 
   std::unique_ptr<TimetableData> data_;
-  QueryCore q_;
+  FareState q_;
+  std::vector<ResultRow> rows_;
+  int current_ = 0;
 };
 
 // The six price columns as the list shows them: 硬座|软座|二等|一等|硬卧上中下|软卧上/下.

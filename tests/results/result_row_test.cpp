@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <deque>
 
-#include "app/query_core.h"
+#include "app/query_texts.h"
 #include "data/lookup.h"
 #include "data/record_fields.h"
+#include "results/row_builder.h"
 #include "results/row_texts.h"
 #include "support/test_support.h"
 
@@ -57,24 +59,36 @@ test::Source RowNetwork() {
 
 class RowBuilder : public ::testing::Test {
  protected:
-  RowBuilder() : data_(test::Load(RowNetwork())), core_(*data_) {}
+  RowBuilder() : data_(test::Load(RowNetwork())), state_(*data_) {
+    list_.SetColumnSpec(texts::kResultColumns);
+  }
 
-  // Builds the line of `train` from its call at `from` to its call at `to`.
+  // Builds the line of `train` from its call at `from` to its call at `to` into a new row.
   const ResultRow& Build(std::u16string_view train, std::u16string_view from,
-                         std::u16string_view to, int32_t kind = kQueryStationToStation) {
+                         std::u16string_view to, RowStyle style = {}) {
     const int f = test::CallRow(*data_, train, from), t = test::CallRow(*data_, train, to);
     EXPECT_GE(f, 0);
     EXPECT_GE(t, 0);
-    core_.m_fromStop = ParseStopRecord(*data_, GetRecord(*data_, StopTable, f));
-    core_.m_toStop = ParseStopRecord(*data_, GetRecord(*data_, StopTable, t));
-    core_.m_nQueryKind = kind;
-    core_.BuildResultRow();
-    return core_.CurrentRow();
+    state_.m_fromStop = ParseStopRecord(*data_, GetRecord(*data_, StopTable, f));
+    state_.m_toStop = ParseStopRecord(*data_, GetRecord(*data_, StopTable, t));
+    return Rebuild(style);
+  }
+  // Builds a new row from the calls as they stand.
+  const ResultRow& Rebuild(RowStyle style = {}) {
+    rows_.emplace_back();
+    lastItem_ = BuildResultRow(state_, rows_.back(), list_, style);
+    return rows_.back();
   }
 
   std::unique_ptr<TimetableData> data_;
-  QueryCore core_;
+  FareState state_;
+  std::deque<ResultRow> rows_;  // rows keep their places as more are built
+  SortListModel list_;
+  int lastItem_ = -1;
 };
+
+constexpr RowStyle kFullNumber{true, false};
+constexpr RowStyle kByArrival{false, true};
 
 TEST_F(RowBuilder, RunningTimeAcrossMidnightAndDays) {
   EXPECT_EQ(Build(u"Z1", u"北京", u"济南").durationText, u"00:30");
@@ -88,10 +102,9 @@ TEST_F(RowBuilder, RunningTimeAcrossMidnightAndDays) {
 
   // A call four days on (beyond what the compiler writes): 105 hours keep their last two digits.
   Build(u"K27", u"北京", u"上海");
-  core_.m_toStop.day = u"4";
-  core_.m_toStop.arrive = u"1507";
-  core_.BuildResultRow();
-  EXPECT_EQ(core_.CurrentRow().durationText, u"05:07");
+  state_.m_toStop.day = u"4";
+  state_.m_toStop.arrive = u"1507";
+  EXPECT_EQ(Rebuild().durationText, u"05:07");
 }
 
 TEST(RowTexts, DecimalTextOfAnyNumber) {
@@ -117,10 +130,10 @@ TEST_F(RowBuilder, NamesTimesDistancesAndFareDistances) {
   // The run number as stored, blanks and all; "K1/K4" ends in a digit, so nothing follows.
   EXPECT_EQ(row.trainText, u" K4   ");
   // The current train is the boarding call's.
-  EXPECT_EQ(std::u16string(TrimRight(core_.m_train[TrainInfo::Number])), u"K1/K4");
+  EXPECT_EQ(std::u16string(TrimRight(state_.m_train[TrainInfo::Number])), u"K1/K4");
 
   // The train-number query shows the full number instead.
-  EXPECT_EQ(Build(u"K1/K4", u"北京", u"上海", kQueryTrainNumber).trainText, u" K1/K4");
+  EXPECT_EQ(Build(u"K1/K4", u"北京", u"上海", kFullNumber).trainText, u" K1/K4");
   // A number that ends in a letter has the letter after its run number.
   EXPECT_EQ(Build(u"K7A", u"北京", u"天津").trainText, u" K7   A");
 }
@@ -130,26 +143,26 @@ TEST_F(RowBuilder, ClassTextsAndExpressMultiple) {
   EXPECT_EQ(Build(u"D5", u"南京", u"上海").classText,
             u"动车组");  // no prefix though air-conditioned
   EXPECT_EQ(Build(u"4001", u"天津", u"济南").classText, u"普客");
-  EXPECT_EQ(core_.m_nExpressMultiple, 0);
+  EXPECT_EQ(state_.m_nExpressMultiple, 0);
   Build(u"1461", u"北京", u"天津");
-  EXPECT_EQ(core_.m_nExpressMultiple, 1);
+  EXPECT_EQ(state_.m_nExpressMultiple, 1);
   // An unknown class code shows itself and has no express multiple, whatever came before.
   const ResultRow unknownFirst = Build(u"X7", u"南京", u"上海");
   EXPECT_EQ(unknownFirst.classText, u"X");
-  EXPECT_EQ(core_.m_nExpressMultiple, 0);
+  EXPECT_EQ(state_.m_nExpressMultiple, 0);
   Build(u"Z1", u"北京", u"上海");
   const ResultRow unknownAfterExpress = Build(u"X7", u"南京", u"上海");
-  EXPECT_EQ(core_.m_nExpressMultiple, 0);
+  EXPECT_EQ(state_.m_nExpressMultiple, 0);
   EXPECT_EQ(unknownAfterExpress.hardSeat, unknownFirst.hardSeat);
 }
 
 TEST_F(RowBuilder, ListLineColoursAndSortKey) {
   Build(u"Z1", u"北京", u"济南");  // boards where the train starts: red
   Build(u"Z1", u"济南", u"上海");
-  ASSERT_EQ(core_.m_list.RowCount(), 2);
-  EXPECT_EQ(core_.m_nLastItem, 1);
-  const ListRow& first = core_.m_list.Row(0);
-  const ListRow& second = core_.m_list.Row(1);
+  ASSERT_EQ(list_.RowCount(), 2);
+  EXPECT_EQ(lastItem_, 1);
+  const ListRow& first = list_.Row(0);
+  const ListRow& second = list_.Row(1);
   for (size_t c = 0; c <= 14; ++c) {
     EXPECT_EQ(first.textColors[c], kRed) << c;
     EXPECT_EQ(second.textColors[c], kBlack) << c;
@@ -157,28 +170,15 @@ TEST_F(RowBuilder, ListLineColoursAndSortKey) {
   }
   EXPECT_EQ(first.textColors[15], kBlack);  // the hidden sort key is not coloured
   // The 16 texts in column order, second class before first class.
-  const ResultRow& row = core_.m_rows[1];
+  const ResultRow& row = rows_[1];
   EXPECT_EQ(second.texts, (std::vector<std::u16string>{
                               row.trainText, row.fromName, row.departText, row.toName,
                               row.arriveText, row.originTerminal, row.classText, row.distanceText,
                               row.durationText, row.hardSeat, row.softSeat, row.secondClass,
                               row.firstClass, row.hardSleeper, row.softSleeper, row.sortKey}));
 
-  EXPECT_EQ(Build(u"Z1", u"济南", u"上海", kQueryStationDepartures).sortKey, u"00:25");
-  EXPECT_EQ(Build(u"Z1", u"济南", u"上海", kQueryStationArrivals).sortKey, u"09:00");
-  EXPECT_EQ(Build(u"Z1", u"济南", u"上海", kQueryTransfer).sortKey, u"09:00");
-}
-
-TEST_F(RowBuilder, RowStoreGrowsOneRowAtATimeAndNeverShrinks) {
-  EXPECT_EQ(core_.m_rows.size(), 800u);
-  for (int i = 0; i < 803; ++i) Build(u"D5", u"南京", u"上海");
-  EXPECT_EQ(core_.m_rows.size(), 803u);
-  EXPECT_EQ(core_.m_nRowCapacity, 803);
-  EXPECT_EQ(core_.m_rows[802].fromName, u"南京");
-  core_.m_nLastRow = -1;  // a new query overwrites from the start
-  Build(u"Z1", u"北京", u"上海");
-  EXPECT_EQ(core_.m_rows.size(), 803u);
-  EXPECT_EQ(core_.m_rows[0].fromName, u"北京");
+  EXPECT_EQ(Build(u"Z1", u"济南", u"上海").sortKey, u"00:25");
+  EXPECT_EQ(Build(u"Z1", u"济南", u"上海", kByArrival).sortKey, u"09:00");
 }
 
 }  // namespace
