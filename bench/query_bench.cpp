@@ -141,8 +141,8 @@ void ListBusiestPair(benchmark::State& state, int which, bool join) {
   s.core.m_strFromStation = d.from;
   s.core.m_strToStation = d.to;
   RowRange from, to;
-  FindStation(d.data, s.core.m_strFromStation, StationEnd::Departure, s.user, from);
-  FindStation(d.data, s.core.m_strToStation, StationEnd::Arrival, s.user, to);
+  FindStation(d.data, s.core.m_strFromStation, from);
+  FindStation(d.data, s.core.m_strToStation, to);
   s.core.m_nFromFirst = from.first;
   s.core.m_nFromLast = from.last;
   s.core.m_nToFirst = to.first;

@@ -2,24 +2,13 @@
 
 #include <string>
 
+#include "data/record_fields.h"
+
 namespace tavra {
 namespace {
 
 std::u16string LastSix(std::u16string_view version) {
   return std::u16string(version.size() > 6 ? version.substr(version.size() - 6) : version);
-}
-
-// The leading decimal integer of `text` (0 when it starts with no digit), saturating so
-// that a tampered value cannot overflow.
-long LeadingInt(std::u16string_view text) {
-  size_t i = 0;
-  while (i < text.size() && (text[i] == u' ' || text[i] == u'\t')) ++i;
-  bool negative = i < text.size() && text[i] == u'-';
-  if (i < text.size() && (text[i] == u'-' || text[i] == u'+')) ++i;
-  long n = 0;
-  for (; i < text.size() && text[i] >= u'0' && text[i] <= u'9' && n < 1000000; ++i)
-    n = n * 10 + (text[i] - u'0');
-  return negative ? -n : n;
 }
 
 bool StartCount(SettingsStore& store, const std::u16string& version) {
@@ -37,9 +26,10 @@ bool CheckOfferCounter(SettingsStore& store, std::u16string_view dataVersionText
     return StartCount(store, version);
   }
   if (store.ReadString(kSettingsKey, kVersionValue) != version) return StartCount(store, version);
-  long n = LeadingInt(store.ReadString(kSettingsKey, kCounterValue).value_or(u""));
+  // A tampered count reads as its leading digits: a sign or garbage counts as 0, a huge
+  // number saturates, so no value allows the offer without end.
+  const int n = ParseLeadingInt(store.ReadString(kSettingsKey, kCounterValue).value_or(u""));
   if (n > 2) return false;
-  if (n < 0) n = 0;  // a tampered negative count must not allow the offer without end
   std::string next = std::to_string(n + 1);
   store.WriteString(kSettingsKey, kCounterValue, std::u16string(next.begin(), next.end()));
   return true;

@@ -77,7 +77,8 @@ void QueryCore::StartTrainNumber() {
   }
 }
 
-void QueryCore::OnQuery() {
+bool QueryCore::OnQuery() {
+  m_bCounted = false;
   m_strMode = m_controls.ModeText();
   if (m_strMode == texts::kModeStationToStation) {
     StartStationToStation();
@@ -92,9 +93,11 @@ void QueryCore::OnQuery() {
     // Every other mode text, even an entry that is not a query, takes the train-number path.
     StartTrainNumber();
   }
+  return m_bCounted;
 }
 
-void QueryCore::OnReverse() {
+bool QueryCore::OnReverse() {
+  m_bCounted = false;
   m_strMode = m_controls.ModeText();
   // The boxes swap; the members keep what was typed until the search reads the boxes.
   m_controls.SetFromText(m_strToStation);
@@ -103,6 +106,18 @@ void QueryCore::OnReverse() {
     StartStationToStation();
   else
     StartTrainNumber();
+  return m_bCounted;
+}
+
+void QueryCore::OnInitDialog() {
+  m_nAllBerths = 1;
+  m_list.AllowSort(true);
+  m_nLastRow = 0;
+}
+
+const std::u16string& QueryCore::OnModeCommand() {
+  m_strMode = std::u16string(TrimRight(m_controls.ModeText()));
+  return m_strMode;
 }
 
 }  // namespace tavra

@@ -32,8 +32,10 @@ bool QueryCore::StationsLoaded() const {
 
 bool QueryCore::FindFromStation() {
   RowRange calls;
-  if (!FindStation(m_data, m_strFromStation, StationEnd::Departure, m_messages, calls))
+  if (!FindStation(m_data, m_strFromStation, calls)) {
+    m_messages.AppMessage(u"无此发站！");
     return false;
+  }
   m_nFromFirst = calls.first;
   m_nFromLast = calls.last;
   return true;
@@ -41,7 +43,10 @@ bool QueryCore::FindFromStation() {
 
 bool QueryCore::FindToStation() {
   RowRange calls;
-  if (!FindStation(m_data, m_strToStation, StationEnd::Arrival, m_messages, calls)) return false;
+  if (!FindStation(m_data, m_strToStation, calls)) {
+    m_messages.AppMessage(u"无此到站！");
+    return false;
+  }
   m_nToFirst = calls.first;
   m_nToLast = calls.last;
   return true;
@@ -67,6 +72,7 @@ void QueryCore::BuildResultRow() {
 }
 
 void QueryCore::WriteCountLabel() {
+  m_bCounted = true;
   m_controls.SetCountLabel(u"共:" + DecimalText(m_list.RowCount()));
 }
 

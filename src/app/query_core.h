@@ -47,9 +47,17 @@ class QueryCore : public FareState {
   void OnToEditChange(StationChoiceBox& box);
   void OnStationEditChange(StationChoiceBox& box);
   // The query button: checks the input of the mode in the mode box and starts its query.
-  void OnQuery();
-  // The reverse button: swaps the station boxes' texts and queries again.
-  void OnReverse();
+  // True when a query ran and wrote its count; false when it stopped on its input (the
+  // user has been told why).
+  bool OnQuery();
+  // The reverse button: swaps the station boxes' texts and queries again; result as OnQuery.
+  bool OnReverse();
+  // The dialog opened: every berth priced, the list sortable.
+  void OnInitDialog();
+  // The mode box's entry was taken: reads it, trimmed, into m_strMode and returns it.
+  const std::u16string& OnModeCommand();
+  // The load-status timer saw the station tables complete.
+  void OnStationsLoaded() { m_bStationsLoaded = true; }
 
   // --- Station to station ---
   void SearchStationToStation();
@@ -112,6 +120,7 @@ class QueryCore : public FareState {
   bool m_bStationsLoaded = false;
 
  private:
+  bool m_bCounted = false;  // the last query wrote its count label
   QueryCore(const TimetableData& data, std::unique_ptr<QueryControls> controls,
             std::unique_ptr<UserMessages> messages);
   // Typing is served once the station and train tables are complete.

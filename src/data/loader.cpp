@@ -87,9 +87,12 @@ int32_t LoadTimetable(TimetableData& data, const std::string& dataDir) {
   return LoadTimetableFromBytes(data, index, records);
 }
 
-std::thread StartLoader(TimetableData& data, std::string dataDir) {
+std::thread StartLoader(TimetableData& data, std::string dataDir, std::function<void()> finished) {
   data.LoadStatus.store(kLoadNotBegun, std::memory_order_release);
-  return std::thread([&data, dir = std::move(dataDir)] { LoadTimetable(data, dir); });
+  return std::thread([&data, dir = std::move(dataDir), finished = std::move(finished)] {
+    LoadTimetable(data, dir);
+    if (finished) finished();
+  });
 }
 
 }  // namespace tavra

@@ -1,5 +1,6 @@
 #pragma once
 // Loading the two data files into the tables, on a thread of its own.
+#include <functional>
 #include <string>
 #include <string_view>
 #include <thread>
@@ -22,8 +23,10 @@ int32_t LoadTimetable(TimetableData& data, const std::string& dataDir);
 int32_t LoadTimetableFromBytes(TimetableData& data, std::string_view index,
                                std::string_view records);
 
-// Sets LoadStatus to 0 and starts LoadTimetable on a new thread.
-std::thread StartLoader(TimetableData& data, std::string dataDir);
+// Sets LoadStatus to 0 and starts LoadTimetable on a new thread, which then calls
+// `finished` (if set) on that thread.
+std::thread StartLoader(TimetableData& data, std::string dataDir,
+                        std::function<void()> finished = {});
 
 // Checks the index against the record file's size: every structural fault the loader
 // refuses. Returns false with `error` set.

@@ -20,8 +20,7 @@ std::u16string TrainNumberText(const TimetableData& data, std::u16string_view ro
   return std::u16string(TrimRight(Field(record, 0, 19)));
 }
 
-bool FindStation(const TimetableData& data, std::u16string& name, StationEnd end,
-                 UserMessages& messages, RowRange& calls) {
+bool FindStation(const TimetableData& data, std::u16string& name, RowRange& calls) {
   name = (name + u"     ").substr(0, 5);
   int lo = 0, hi = data.stationCount - 1;
   while (lo <= hi) {
@@ -39,7 +38,6 @@ bool FindStation(const TimetableData& data, std::u16string& name, StationEnd end
     else
       hi = mid - 1;
   }
-  messages.AppMessage(end == StationEnd::Departure ? u"无此发站！" : u"无此到站！");
   return false;
 }
 

@@ -4,7 +4,7 @@
 #include <string_view>
 
 #include "data/timetable_data.h"
-#include "platform/user_messages.h"
+#include "platform/user_messages.h"  // StationChoiceBox
 
 namespace tavra {
 
@@ -17,8 +17,6 @@ std::u16string StationName(const TimetableData& data, std::u16string_view number
 // The full number text of a train given its TrainTable row as text.
 std::u16string TrainNumberText(const TimetableData& data, std::u16string_view row);
 
-enum class StationEnd { Departure, Arrival };
-
 // An inclusive range of table rows.
 struct RowRange {
   int first = 0;
@@ -27,10 +25,9 @@ struct RowRange {
 
 // Binary search of StationTable by name. `name` is padded to five characters; when the
 // station is found its trailing blanks are removed again and `calls` holds the station's
-// StopTable rows. Not found: "无此发站！" or "无此到站！" in the application message box;
-// `name` keeps its padded form and `calls` is untouched.
-bool FindStation(const TimetableData& data, std::u16string& name, StationEnd end,
-                 UserMessages& messages, RowRange& calls);
+// StopTable rows. Not found: returns false, `name` keeps its padded form and `calls` is
+// untouched; telling the user is the caller's part.
+bool FindStation(const TimetableData& data, std::u16string& name, RowRange& calls);
 
 // Offers in `box` the stations whose spelling key starts with `typed` (see the
 // station combo box).

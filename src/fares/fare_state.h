@@ -23,8 +23,8 @@ struct FareState {
   TrainInfo m_train;    // the current train
   FareSet m_fare;       // amounts of the fare segment being priced
 
-  double m_deduction = 0;    // insurance deduction of the current line
-  int32_t m_nAllBerths = 1;  // 1: upper and middle berths are priced too
+  double m_deduction = 0;     // insurance deduction of the current line
+  int32_t m_nAllBerths = 1;   // 1: upper and middle berths are priced too
   int32_t m_nMergedKm = 0;    // merged tariff distance of the current line
   int32_t m_nSeatOnlyKm = 0;  // summed distance of the kind-5 segments
   int32_t m_nExpressMultiple = 0;

@@ -23,10 +23,7 @@ CliSession::CliSession(const TimetableData& data, const Options& options)
 
 int CliSession::Query(std::u16string_view mode) {
   controls_.mode = mode;
-  const int labelWrites = controls_.countLabelWrites;
-  core_.OnQuery();
-  // A query that stops before its count label stopped on its input.
-  if (controls_.countLabelWrites == labelWrites) return 1;
+  if (!core_.OnQuery()) return 1;
   PrintResultList(stdout, options_.format, core_.m_list, controls_.countLabel,
                   ColourWanted(stdout));
   return 0;

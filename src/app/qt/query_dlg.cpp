@@ -16,6 +16,7 @@
 #include "app/qt/timetable_app.h"
 #include "app/query_texts.h"
 #include "platform/qt/app_icon.h"
+#include "platform/qt/qt_text.h"
 #include "platform/utf8.h"
 #include "resources/fixed_texts.h"
 #include "resources/query_dialog_template.h"
@@ -24,20 +25,6 @@
 
 namespace tavra {
 namespace {
-
-QString ToQString(std::u16string_view text) {
-  return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-std::u16string ToU16(const QString& text) {
-  return std::u16string(reinterpret_cast<const char16_t*>(text.utf16()),
-                        static_cast<size_t>(text.size()));
-}
-
-std::u16string TrimRight(std::u16string text) {
-  while (!text.empty() && text.back() == u' ') text.pop_back();
-  return text;
-}
 
 void SetComboText(QComboBox* combo, std::u16string_view text, bool caretAtEnd) {
   // A program's change is no edit by the user: no edit-change follows it.
@@ -171,13 +158,10 @@ bool CQueryDlg::OnInitDialog() {
   // pixels wide: prices and times need room in proportion to this font's digits.
   const double digits = QFontMetrics(m_font).horizontalAdvance(QStringLiteral("0123456789"));
   m_list->SetWidthScale(std::max(1.0, digits / 70.0));
-  m_core.m_nAllBerths = 1;
-
   m_pApp->StartLoading([self = QPointer<CQueryDlg>(this)] {
     if (self) self->OnLoadFinished();
   });
-  m_core.m_list.AllowSort(true);
-  m_core.m_nLastRow = 0;
+  m_core.OnInitDialog();
 
   QComboBox* mode = m_controls.mode;
   for (std::u16string_view entry :
@@ -261,7 +245,7 @@ void CQueryDlg::timerEvent(QTimerEvent* event) {
 void CQueryDlg::OnTimer(int id) {
   if (id == 0 || id != m_nTimerId) return;
   const LoadTickActions a = OnLoadTimerTick(m_pApp->Data());
-  if (a.stationsLoaded) m_core.m_bStationsLoaded = true;
+  if (a.stationsLoaded) m_core.OnStationsLoaded();
   if (a.setVersionLabel)
     m_pApp->m_strVersionLabel =
         std::u16string(res::kVersionLabelPrefix) + m_pApp->Data().DataVersionText;
@@ -324,9 +308,8 @@ void CQueryDlg::OnModeSelChange() {
 }
 
 void CQueryDlg::OnModeCommand() {
-  m_core.m_strMode = TrimRight(m_controls.ModeText());
+  const std::u16string& mode = m_core.OnModeCommand();
   m_controls.SetCountLabel(u"");
-  const std::u16string& mode = m_core.m_strMode;
   const OnlineHooks& hooks = m_pApp->m_hooks;
   if (std::optional<InputLayout> layout = LayoutOfMode(mode)) {
     ApplyLayout(*layout);

@@ -30,18 +30,18 @@ bool CTimetableApp::InitInstance() {
 }
 
 void CTimetableApp::StartLoading(std::function<void()> finished) {
-  data_->LoadStatus.store(kLoadNotBegun, std::memory_order_release);
   if (m_startLoader) {
+    data_->LoadStatus.store(kLoadNotBegun, std::memory_order_release);
     m_startLoader(*data_, std::move(finished));
     return;
   }
   if (loader_.joinable()) loader_.join();
-  loader_ = std::thread([this, finished = std::move(finished)] {
-    LoadTimetable(*data_, dataDir_);
-    // Posted to an object of the user-interface thread: runs there, or never if the
-    // object is gone.
-    QMetaObject::invokeMethod(notifier_.get(), finished, Qt::QueuedConnection);
-  });
+  // Posted to an object of the user-interface thread: runs there, or never if the object
+  // is gone.
+  loader_ =
+      StartLoader(*data_, dataDir_, [notifier = notifier_.get(), finished = std::move(finished)] {
+        QMetaObject::invokeMethod(notifier, finished, Qt::QueuedConnection);
+      });
 }
 
 bool CTimetableApp::CheckOfferCounter() {

@@ -9,13 +9,10 @@
 #include <vector>
 
 #include "platform/qt/app_icon.h"
+#include "platform/qt/qt_text.h"
 
 namespace tavra {
 namespace {
-
-QString ToQString(std::u16string_view text) {
-  return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 int MulDiv(int a, int b, int c) {
   return (a * b + c / 2) / c;

@@ -2,16 +2,14 @@
 
 #include <QCoreApplication>
 
+#include "platform/qt/qt_text.h"
+
 namespace tavra {
 namespace {
 
 QtUserMessages::BoxRunner& Runner() {
   static QtUserMessages::BoxRunner runner;
   return runner;
-}
-
-QString ToQString(std::u16string_view text) {
-  return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 }  // namespace

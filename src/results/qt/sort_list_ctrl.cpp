@@ -5,14 +5,11 @@
 #include <QPainter>
 #include <QStyledItemDelegate>
 
+#include "platform/qt/qt_text.h"
 #include "results/qt/sort_header_ctrl.h"
 
 namespace tavra {
 namespace {
-
-QString ToQString(const std::u16string& text) {
-  return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 QColor ToQColor(Color c) {
   return QColor((c >> 16) & 0xFF, (c >> 8) & 0xFF, c & 0xFF);
