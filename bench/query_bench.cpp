@@ -167,25 +167,27 @@ void BM_ListBetweenCross(benchmark::State& state, int which) {
   ListBusiestPair(state, which, false);
 }
 
-void BM_QueryStation(benchmark::State& state, int which) {
+// One query on the text typed into one box: the rows it lists, labelled with the text.
+void RunTypedQuery(benchmark::State& state, int which, std::u16string PlainQueryControls::*box,
+                   std::u16string Dataset::*typed, void (QueryCore::*query)()) {
   Dataset& d = Data(which);
   if (!Ready(state, d)) return;
   Session s(d);
-  s.controls.station = d.busiest;
-  for (auto _ : state) s.core.QueryStation();
+  s.controls.*box = d.*typed;
+  for (auto _ : state) (s.core.*query)();
   state.counters["rows"] = s.core.m_list.RowCount();
-  state.counters["calls"] = d.busiestCalls;
-  state.SetLabel(Utf16ToUtf8(d.busiest));
+  state.SetLabel(Utf16ToUtf8(d.*typed));
+}
+
+void BM_QueryStation(benchmark::State& state, int which) {
+  RunTypedQuery(state, which, &PlainQueryControls::station, &Dataset::busiest,
+                &QueryCore::QueryStation);
+  state.counters["calls"] = Data(which).busiestCalls;
 }
 
 void BM_QueryTrainNumber(benchmark::State& state, int which) {
-  Dataset& d = Data(which);
-  if (!Ready(state, d)) return;
-  Session s(d);
-  s.controls.trainNo = d.trainNumber;
-  for (auto _ : state) s.core.QueryTrainNumber();
-  state.counters["rows"] = s.core.m_list.RowCount();
-  state.SetLabel(Utf16ToUtf8(d.trainNumber));
+  RunTypedQuery(state, which, &PlainQueryControls::trainNo, &Dataset::trainNumber,
+                &QueryCore::QueryTrainNumber);
 }
 
 void BM_MatchStationsByKey(benchmark::State& state, int which, int letters) {

@@ -30,26 +30,24 @@ bool QueryCore::StationsLoaded() const {
          (status == kLoadSeen && m_bStationsLoaded);
 }
 
-bool QueryCore::FindFromStation() {
+bool QueryCore::FindCalls(std::u16string& name, std::u16string_view notFound, int32_t& first,
+                          int32_t& last) {
   RowRange calls;
-  if (!FindStation(m_data, m_strFromStation, calls)) {
-    m_messages.AppMessage(u"无此发站！");
+  if (!FindStation(m_data, name, calls)) {
+    m_messages.AppMessage(notFound);
     return false;
   }
-  m_nFromFirst = calls.first;
-  m_nFromLast = calls.last;
+  first = calls.first;
+  last = calls.last;
   return true;
 }
 
+bool QueryCore::FindFromStation() {
+  return FindCalls(m_strFromStation, u"无此发站！", m_nFromFirst, m_nFromLast);
+}
+
 bool QueryCore::FindToStation() {
-  RowRange calls;
-  if (!FindStation(m_data, m_strToStation, calls)) {
-    m_messages.AppMessage(u"无此到站！");
-    return false;
-  }
-  m_nToFirst = calls.first;
-  m_nToLast = calls.last;
-  return true;
+  return FindCalls(m_strToStation, u"无此到站！", m_nToFirst, m_nToLast);
 }
 
 StopInfo QueryCore::ParseCall(int row) const {

@@ -128,6 +128,12 @@ class QueryCore : public FareState {
   // Station lookups into the departure and arrival ranges.
   bool FindFromStation();
   bool FindToStation();
+  // Each call of callFirst..callLast with its train's terminal call (ToTerminus: the call
+  // boards) or origin call (the call alights); EndingHere keeps only trains ending there.
+  enum class RunEnd { ToTerminus, FromOrigin, EndingHere };
+  void ListWholeRuns(int32_t callFirst, int32_t callLast, RunEnd end);
+  // Looks `name` up; found: its call range into first..last; not found: says `notFound`.
+  bool FindCalls(std::u16string& name, std::u16string_view notFound, int32_t& first, int32_t& last);
   void WriteCountLabel();
   // The call at StopTable `row`, and the train at the TrainTable row given as text, parsed.
   StopInfo ParseCall(int row) const;

@@ -41,18 +41,4 @@ void QueryCore::QueryStation() {
   finish();
 }
 
-void QueryCore::ListTerminating() {
-  const auto [first, last] = RowsWithin(m_data.Table(StopTable), m_nToFirst, m_nToLast);
-  for (int i = first; i <= last; ++i) {
-    m_toStop = ParseCall(i);
-    ParseTrain(m_toStop.train);
-    if (IsNone5(m_train[TrainInfo::OriginCall]) ||
-        m_train[TrainInfo::OriginStation] == m_toStop.station ||
-        m_train[TrainInfo::TerminalStation] != m_toStop.station)
-      continue;
-    m_fromStop = ParseCall(ParseLeadingInt(m_train[TrainInfo::OriginCall]));
-    BuildResultRow();
-  }
-}
-
 }  // namespace tavra

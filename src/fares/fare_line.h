@@ -25,6 +25,18 @@ struct FareLine {
   // Per fare segment 0-5 the alighting call's fare distance less the boarding call's;
   // element 6 the distance the extra-distance surcharge is charged on.
   std::array<int32_t, 7> segmentKm{};
+
+  // Applies op(text, value) to the seven running price texts: the hard seat, the soft
+  // seat, the three hard and the two soft berths, each with its class's value.
+  template <typename Op>
+  void ForRunningTexts(double hardSeatValue, double softSeatValue, double hardBerthValue,
+                       double softBerthValue, Op op) {
+    op(hardSeat, hardSeatValue);
+    op(softSeat, softSeatValue);
+    for (std::u16string* berth : {&hardSleeperUpper, &hardSleeperMiddle, &hardSleeperLower})
+      op(*berth, hardBerthValue);
+    for (std::u16string* berth : {&softSleeperUpper, &softSleeperLower}) op(*berth, softBerthValue);
+  }
 };
 
 }  // namespace tavra

@@ -79,15 +79,8 @@ void AddBandSeatSegment(FareState& q, int km, double p1, double p2,
   const SeatParts p = ScaledSeatParts(q, Factor(p1), Factor(p2));
   const double hard = p.airCon + p.hardSeat + p.express;
   const double soft = p.airCon + p.softSeat + p.express;
-  FareLine& row = q.Line();
-  AddWhole(row.hardSeat, hard);
-  AddWhole(row.softSeat, soft);
   // No berth amount: the berth of this stretch is charged with the merged distance.
-  AddWhole(row.hardSleeperUpper, hard);
-  AddWhole(row.hardSleeperMiddle, hard);
-  AddWhole(row.hardSleeperLower, hard);
-  AddWhole(row.softSleeperUpper, soft);
-  AddWhole(row.softSleeperLower, soft);
+  q.Line().ForRunningTexts(hard, soft, hard, soft, AddWhole);
 }
 
 void AddBandTableSegment(FareState& q, int km, double p1, double p2,

@@ -1,5 +1,7 @@
 #include "fares/ticket_prices.h"
 
+#include <initializer_list>
+
 #include "fares/fare_text.h"
 #include "fares/insurance.h"
 #include "fares/train_fare_attributes.h"
@@ -17,6 +19,23 @@ void AdjustTicket(Supplements& sup, double amount) {
 // Extra-distance surcharge per class: the surcharge distance times the class's rate.
 double Surcharge(FareState& q, double rate) {
   return RoundYuan(q.Line().segmentKm[6] * rate);
+}
+
+// The berth texts of one sleeper class, upper first: each running amount with the ticket
+// supplement, the surcharge and `extra`, less the deduction. Composed as "a/b/c", or "－"
+// when the lower berth comes to 10 yuan or less.
+std::u16string FinishBerths(const FareState& q, const Supplements& sup,
+                            std::initializer_list<std::u16string*> berths, double surcharge,
+                            double extra) {
+  double lower = 0;
+  std::u16string composed;
+  for (std::u16string* text : berths) {
+    lower = ReadAmount(*text) + sup.ticket + surcharge + extra - q.m_deduction;
+    *text = PriceText(lower);
+    if (!composed.empty()) composed += u"/";
+    composed += *text;
+  }
+  return lower <= 10 ? std::u16string(kNotCarried) : composed;
 }
 
 }  // namespace
@@ -70,36 +89,20 @@ void PriceSeatClasses(FareState& q, Supplements& sup) {
 
 void PriceHardSleepers(FareState& q, const Supplements& sup) {
   FareLine& row = q.Line();
-  if (!CarriesHardSleepers(q.m_train)) {
-    row.hardSleeper = kNotCarried;
-    return;
-  }
-  const double e = Surcharge(q, 0.1);
-  double lower = 0;
-  for (std::u16string* text :
-       {&row.hardSleeperUpper, &row.hardSleeperMiddle, &row.hardSleeperLower}) {
-    lower = ReadAmount(*text) + sup.ticket + e + sup.longDistance - q.m_deduction;
-    *text = PriceText(lower);
-  }
-  row.hardSleeper = lower <= 10 ? std::u16string(kNotCarried)
-                                : row.hardSleeperUpper + u"/" + row.hardSleeperMiddle + u"/" +
-                                      row.hardSleeperLower;
+  row.hardSleeper =
+      CarriesHardSleepers(q.m_train)
+          ? FinishBerths(q, sup,
+                         {&row.hardSleeperUpper, &row.hardSleeperMiddle, &row.hardSleeperLower},
+                         Surcharge(q, 0.1), sup.longDistance)
+          : std::u16string(kNotCarried);
 }
 
 void PriceSoftSleepers(FareState& q, const Supplements& sup) {
   FareLine& row = q.Line();
-  if (!CarriesSoftSleepers(q.m_train)) {
-    row.softSleeper = kNotCarried;
-    return;
-  }
-  const double e = Surcharge(q, 0.16);
-  double lower = 0;
-  for (std::u16string* text : {&row.softSleeperUpper, &row.softSleeperLower}) {
-    lower = ReadAmount(*text) + sup.ticket + e - q.m_deduction;
-    *text = PriceText(lower);
-  }
-  row.softSleeper = lower <= 10 ? std::u16string(kNotCarried)
-                                : row.softSleeperUpper + u"/" + row.softSleeperLower;
+  row.softSleeper = CarriesSoftSleepers(q.m_train)
+                        ? FinishBerths(q, sup, {&row.softSleeperUpper, &row.softSleeperLower},
+                                       Surcharge(q, 0.16), 0)
+                        : std::u16string(kNotCarried);
 }
 
 }  // namespace tavra

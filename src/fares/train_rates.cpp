@@ -43,14 +43,7 @@ void ApplyTrainRates(FareState& q, std::u16string trainRow) {
     soft = PercentFactor(Field(rate, 8, 2));
     berth = PercentFactor(Field(rate, 10, 2));
   }
-  FareLine& row = q.Line();
-  Raise(row.hardSeat, hard);
-  Raise(row.softSeat, soft);
-  Raise(row.hardSleeperUpper, berth);
-  Raise(row.hardSleeperMiddle, berth);
-  Raise(row.hardSleeperLower, berth);
-  Raise(row.softSleeperUpper, berth);
-  Raise(row.softSleeperLower, berth);
+  q.Line().ForRunningTexts(hard, soft, berth, berth, Raise);
 }
 
 }  // namespace tavra

@@ -21,23 +21,28 @@ const std::array<std::string_view, kAppIconSize> kAppIconPixels = {
     "GGGGGGGGGGGGGGGG",  //
 };
 
+namespace {
+
+struct PaletteEntry {
+  char pixel;
+  uint32_t argb;
+};
+
+constexpr PaletteEntry kPalette[] = {
+    {'K', 0xFF1C2533},  // outline
+    {'B', 0xFF1E5AA8},  // body
+    {'W', 0xFFCFE6FF},  // windscreen
+    {'R', 0xFFD7263D},  // stripe
+    {'Y', 0xFFFFD23F},  // lamps
+    {'G', 0xFF7A7A7A},  // rails
+};
+
+}  // namespace
+
 uint32_t AppIconColor(char pixel) {
-  switch (pixel) {
-    case 'K':
-      return 0xFF1C2533;  // outline
-    case 'B':
-      return 0xFF1E5AA8;  // body
-    case 'W':
-      return 0xFFCFE6FF;  // windscreen
-    case 'R':
-      return 0xFFD7263D;  // stripe
-    case 'Y':
-      return 0xFFFFD23F;  // lamps
-    case 'G':
-      return 0xFF7A7A7A;  // rails
-    default:
-      return 0;
-  }
+  for (const PaletteEntry& entry : kPalette)
+    if (entry.pixel == pixel) return entry.argb;
+  return 0;  // transparent
 }
 
 }  // namespace tavra::res

@@ -38,31 +38,4 @@ void QueryCore::SearchStationToStation() {
   m_list.SetRedraw(true);
 }
 
-void QueryCore::ListDepartures() {
-  const auto [first, last] = RowsWithin(m_data.Table(StopTable), m_nFromFirst, m_nFromLast);
-  for (int i = first; i <= last; ++i) {
-    m_fromStop = ParseCall(i);
-    ParseTrain(m_fromStop.train);
-    // A train ending here has nowhere to go from here.
-    if (IsNone5(m_train[TrainInfo::TerminalCall]) ||
-        m_train[TrainInfo::TerminalStation] == m_fromStop.station)
-      continue;
-    m_toStop = ParseCall(ParseLeadingInt(m_train[TrainInfo::TerminalCall]));
-    BuildResultRow();
-  }
-}
-
-void QueryCore::ListArrivals() {
-  const auto [first, last] = RowsWithin(m_data.Table(StopTable), m_nToFirst, m_nToLast);
-  for (int i = first; i <= last; ++i) {
-    m_toStop = ParseCall(i);
-    ParseTrain(m_toStop.train);
-    if (IsNone5(m_train[TrainInfo::OriginCall]) ||
-        m_train[TrainInfo::OriginStation] == m_toStop.station)
-      continue;
-    m_fromStop = ParseCall(ParseLeadingInt(m_train[TrainInfo::OriginCall]));
-    BuildResultRow();
-  }
-}
-
 }  // namespace tavra
