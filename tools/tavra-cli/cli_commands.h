@@ -19,6 +19,16 @@ class CliSession {
   // Presses the query button in `mode` on the texts set in controls_; prints the list
   // when the query got as far as its count label.
   int Query(std::u16string_view mode);
+  // Stop lists and transfers (stops_command.cpp, transfers_command.cpp).
+  int Stops(const Command& command);
+  int Transfers(const Command& command);
+  // How between's transfer offer is answered: by --transfer, --no-transfer, or the user.
+  void PrepareTransfer(const Command& command);
+  // Whether the transfer --transfer asked for was listed; 1 when it was not.
+  int TransferStatus() const;
+  bool RunTerminalTransferDialog();
+  std::string transferStation_;
+  bool transferGiven_ = false;
 
   const TimetableData& data_;
   const Options& options_;
