@@ -30,12 +30,12 @@ void TransferChoice::OnInitDialog() {
   }
 }
 
-bool TransferChoice::OnListClick(int item) {
+bool TransferChoice::PickLine(int item) {
   if (item < 0 || item >= m_list.RowCount()) return false;
   std::u16string_view station = m_list.Row(item).texts[0];
   while (!station.empty() && station.front() == u' ') station.remove_prefix(1);
   m_strTransfer = station;
-  return OnOK();
+  return true;
 }
 
 void TransferChoice::OnEditChange(std::u16string_view text, StationChoiceBox& box) {

@@ -16,10 +16,12 @@ class TransferChoice {
 
   // The candidates of the last transfer search, in the order they were found.
   void OnInitDialog();
-  // A click on line `item` takes its station and presses OK. The station text to show in
-  // the station box is m_strTransfer afterwards. True when the dialog closes with OK;
-  // false for no line or a refused station.
-  bool OnListClick(int item);
+  // Takes the station of line `item` into m_strTransfer (for the station box to show);
+  // false for no line there.
+  bool PickLine(int item);
+  // A click on line `item`: PickLine, then OK. True when the dialog closes with OK; false
+  // for no line or a refused station.
+  bool OnListClick(int item) { return PickLine(item) && OnOK(); }
   // The station box's text changed to `text`: offers the stations it spells in `box`.
   void OnEditChange(std::u16string_view text, StationChoiceBox& box);
   // True when the dialog closes with OK (the station is in m_strTransferName); false, with
