@@ -42,8 +42,7 @@ int CliSession::Run(const Command& command) {
     controls_.to = Utf8ToUtf16(args[1]);
     core_.OnToEditChange(offered);
     PrepareTransfer(command);
-    if (int status = Query(texts::kModeStationToStation)) return status;
-    return TransferStatus();
+    return FinishTransfer(Query(texts::kModeStationToStation));
   }
   if (command.name == "train") {
     controls_.trainNo = Utf8ToUtf16(args[0]);

@@ -24,8 +24,9 @@ class CliSession {
   int Transfers(const Command& command);
   // How between's transfer offer is answered: by --transfer, --no-transfer, or the user.
   void PrepareTransfer(const Command& command);
-  // Whether the transfer --transfer asked for was listed; 1 when it was not.
-  int TransferStatus() const;
+  // The status of between: the query's, or 1 when the change --transfer asked for was not
+  // made. A flag's answer is not kept for a later question.
+  int FinishTransfer(int queryStatus);
   bool RunTerminalTransferDialog();
   std::string transferStation_;
   bool transferGiven_ = false;

@@ -29,7 +29,9 @@ void CliSession::PrepareTransfer(const Command& command) {
   });
 }
 
-int CliSession::TransferStatus() const {
+int CliSession::FinishTransfer(int queryStatus) {
+  messages_.presetAnswer = -1;
+  if (queryStatus != 0) return queryStatus;
   // A change asked for and not made (refused, or a station not found) is an input problem.
   const bool offered = core_.m_transferOutcome != QueryCore::TransferOutcome::NotOffered;
   return transferGiven_ && offered && core_.m_transferOutcome != QueryCore::TransferOutcome::Listed
