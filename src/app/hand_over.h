@@ -1,7 +1,6 @@
 #pragma once
 // The hand-over block through which the query dialog passes data to the dialogs it opens
 // (stop list, transfer choice, about box). Created empty with the application object.
-#include <array>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -24,7 +23,9 @@ struct TransferCandidate {
 };
 
 struct HandOver {
-  std::array<StopLine, 100> m_stopLines;
+  // Every stop of the train last clicked: sized to its stops, so a train of any length is
+  // listed whole and nothing is written past the end.
+  std::vector<StopLine> m_stopLines;
   int32_t m_nLastStopLine = -1;
   int32_t m_nTransfers = 0;
   std::u16string m_strFromName;

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "app/hand_over.h"
 #include "app/query_controls.h"
 #include "data/parsed_records.h"
 #include "data/timetable_data.h"
@@ -114,6 +115,32 @@ class QueryCore : public FareState {
   // Offers a journey with one change when two given stations have no direct train; set by
   // the transfer search. While unset the question is not asked: nothing could follow it.
   std::function<void(QueryCore&)> m_offerTransfer;
+
+  // --- Stop list and transfers (train_detail.cpp, transfer_search.cpp, offer_transfer.cpp) ---
+  // A click on result line `item`: the stop list of its train into the hand-over block,
+  // then m_showTrainDetail. The line is found by its texts, so a sorted list opens the
+  // right train. False (and nothing done) for a line that is not there.
+  bool OnResultClick(int item);
+  // The change stations between the departure and arrival ranges' stations, into
+  // m_pApp->m_transfers in the order they were found.
+  void FindTransferStations();
+  // "%4d" number of the station named `name` without its direction suffix, or empty.
+  std::u16string BaseStationOf(std::u16string_view name) const;
+  // "%4d" numbers of the stations named `name` plus a direction suffix, or empty.
+  std::u16string SameCityStations(std::u16string_view name) const;
+  // The transfer search, the transfer dialog, then both legs (the second in red).
+  void OfferTransfer();
+  // Makes the no-direct-train question ask: `runDialog` shows the transfer dialog and
+  // returns true when it was closed with OK.
+  void EnableTransferOffer(std::function<bool(QueryCore&)> runDialog);
+
+  enum class TransferOutcome { NotOffered, Cancelled, StationNotFound, Listed };
+  TransferOutcome m_transferOutcome = TransferOutcome::NotOffered;  // of the last query
+  std::function<bool(QueryCore&)> m_runTransferDialog;
+  std::function<void(QueryCore&)> m_showTrainDetail;  // opens the stop list view
+  // The application object's hand-over block; a core of its own until one is given.
+  HandOver m_ownHandOver;
+  HandOver* m_pApp = &m_ownHandOver;
 
   // Set by the load-status timer when it turns status 2 into 4: the station tables are
   // complete although the status word no longer says so.

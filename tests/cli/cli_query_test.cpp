@@ -157,11 +157,11 @@ TEST_F(CliQueries, InputProblemsExitWithOneAndSayWhy) {
     EXPECT_EQ(r.err, c.err) << c.args[0] << " " << c.args[1];
     EXPECT_EQ(r.out, "") << c.args[0] << " " << c.args[1];
   }
-  // No direct train is an answer, not a problem; no change can be offered yet.
+  // No direct train is an answer, not a problem; the change is declined without a terminal.
   test::CliRun r = Run({"between", "天津", "北京西"});
   EXPECT_EQ(r.status, 0);
   EXPECT_EQ(r.out, "共:0\n");
-  EXPECT_EQ(r.err, "");
+  EXPECT_EQ(r.err, "两站之间无直达车，是否要进行中转站选择? [y/N] N\n");
   // A later command does not run after a failed one.
   r = Run({"train", "Z99", "version"});
   EXPECT_EQ(r.status, 1);

@@ -38,7 +38,8 @@ int CliSession::Run(const Command& command) {
     core_.OnFromEditChange(offered);
     controls_.to = Utf8ToUtf16(args[1]);
     core_.OnToEditChange(offered);
-    return Query(texts::kModeStationToStation);
+    PrepareTransfer(command);
+    return FinishTransfer(Query(texts::kModeStationToStation));
   }
   if (command.name == "train") {
     controls_.trainNo = Utf8ToUtf16(args[0]);
@@ -50,6 +51,8 @@ int CliSession::Run(const Command& command) {
     core_.OnStationEditChange(offered);
     return Query(texts::kModeStation);
   }
+  if (command.name == "stops") return Stops(command);
+  if (command.name == "transfers") return Transfers(command);
   if (command.name == "version") {
     std::string version = Utf16ToUtf8(data_.DataVersionText);
     if (options_.format == Format::Json)

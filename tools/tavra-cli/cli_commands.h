@@ -19,6 +19,17 @@ class CliSession {
   // Presses the query button in `mode` on the texts set in controls_; prints the list
   // when the query got as far as its count label.
   int Query(std::u16string_view mode);
+  // Stop lists and transfers (stops_command.cpp, transfers_command.cpp).
+  int Stops(const Command& command);
+  int Transfers(const Command& command);
+  // How between's transfer offer is answered: by --transfer, --no-transfer, or the user.
+  void PrepareTransfer(const Command& command);
+  // The status of between: the query's, or 1 when the change --transfer asked for was not
+  // made. A flag's answer is not kept for a later question.
+  int FinishTransfer(int queryStatus);
+  bool RunTerminalTransferDialog();
+  std::string transferStation_;
+  bool transferGiven_ = false;
 
   const TimetableData& data_;
   const Options& options_;

@@ -2,27 +2,43 @@
 
 #include <map>
 
+#include "command_flags.h"
+
 namespace tavra::cli {
 
 const char* const kUsage =
     "usage: tavra-cli [--data-dir DIR] [--format table|tsv|json] COMMAND ...\n"
-    "  between FROM TO  station to station; FROM or TO may be \"\" (all departures\n"
-    "                   from FROM / all arrivals at TO)\n"
+    "       tavra-cli --help\n"
+    "  between FROM TO [--transfer STATION | --no-transfer]\n"
+    "                   station to station; FROM or TO may be \"\" (all departures\n"
+    "                   from FROM / all arrivals at TO); without a direct train,\n"
+    "                   --transfer lists both legs of a change at STATION,\n"
+    "                   --no-transfer declines the change (otherwise it is asked\n"
+    "                   on a terminal and declined without one)\n"
     "  train NUMBER     train-number query\n"
     "  station NAME     station query (departures and terminating arrivals)\n"
     "  stations TYPED   station names offered for typed spelling initials\n"
+    "  stops LINE       stop list of result line LINE (1-based) of the query before\n"
+    "                   it, e.g. tavra-cli between 北京 上海 stops 3\n"
+    "  transfers FROM TO\n"
+    "                   transfer candidates between two stations\n"
     "  version          data version\n";
 
 namespace {
 // Arguments each command takes.
-const std::map<std::string, size_t> kArity = {
-    {"between", 2}, {"train", 1}, {"station", 1}, {"stations", 1}, {"version", 0}};
+const std::map<std::string, size_t> kArity = {{"between", 2},  {"train", 1},   {"station", 1},
+                                              {"stations", 1}, {"version", 0}, {"stops", 1},
+                                              {"transfers", 2}};
 }  // namespace
 
 bool ParseOptions(const std::vector<std::string>& args, Options& options, std::string& error) {
   size_t i = 0;
   for (; i < args.size(); ++i) {
     const std::string& a = args[i];
+    if (a == "--help" || a == "-h") {
+      options.help = true;
+      return true;
+    }
     if (a == "--data-dir" || a == "--format") {
       if (i + 1 >= args.size()) {
         error = a + " needs a value";
@@ -63,6 +79,7 @@ bool ParseOptions(const std::vector<std::string>& args, Options& options, std::s
       }
       c.args.push_back(args[i]);
     }
+    if (!TakeCommandFlags(args, i, c, error)) return false;
     options.commands.push_back(std::move(c));
   }
   if (options.commands.empty()) {

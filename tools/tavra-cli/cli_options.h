@@ -16,6 +16,7 @@ struct Options {
   std::string dataDir;  // empty: beside the executable
   Format format = Format::Table;
   std::vector<Command> commands;
+  bool help = false;  // --help or -h: the usage on standard output
 };
 
 // Parses argv[1..]; on failure returns false with `error` set (exit status 1).

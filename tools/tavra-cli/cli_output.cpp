@@ -64,6 +64,12 @@ void TerminalMessages::AppMessage(std::u16string_view text) {
 bool TerminalMessages::Question(std::u16string_view text, std::u16string_view) {
   ++messageCount;
   std::fprintf(stderr, "%s [y/N] ", Utf16ToUtf8(text).c_str());
+  if (presetAnswer >= 0) {
+    const bool yes = presetAnswer == 1;
+    presetAnswer = -1;
+    std::fprintf(stderr, "%s\n", yes ? "y" : "N");
+    return yes;
+  }
   if (!isatty(STDIN_FILENO)) {
     std::fprintf(stderr, "N\n");
     return false;

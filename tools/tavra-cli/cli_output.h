@@ -25,6 +25,8 @@ class TerminalMessages : public UserMessages {
   bool Question(std::u16string_view text, std::u16string_view caption) override;
   void AppMessage(std::u16string_view text) override;
   int messageCount = 0;
+  // Answers the next question without asking (a flag gave the answer); -1: ask.
+  int presetAnswer = -1;
 };
 
 }  // namespace tavra::cli

@@ -69,9 +69,8 @@ void PrintTable(std::FILE* out, const SortListModel& list, const std::vector<int
   }
 }
 
-void PrintJson(std::FILE* out, const SortListModel& list, const std::vector<int>& columns,
-               std::u16string_view countLabel) {
-  std::string json = "{\"columns\":[";
+std::string JsonMembers(const SortListModel& list, const std::vector<int>& columns) {
+  std::string json = "\"columns\":[";
   for (size_t k = 0; k < columns.size(); ++k)
     json += (k ? "," : "") +
             JsonString(Utf16ToUtf8(list.Columns()[static_cast<size_t>(columns[k])].name));
@@ -89,9 +88,22 @@ void PrintJson(std::FILE* out, const SortListModel& list, const std::vector<int>
     json += (r ? ",{" : "{") + std::string("\"texts\":[") + texts + "],\"textColors\":[" + fore +
             "],\"backColors\":[" + back + "]}";
   }
-  json += "],\"count\":" + std::to_string(list.RowCount()) +
-          ",\"label\":" + JsonString(Utf16ToUtf8(countLabel)) + "}";
-  std::fprintf(out, "%s\n", json.c_str());
+  return json + "],\"count\":" + std::to_string(list.RowCount());
+}
+
+void PrintJson(std::FILE* out, const SortListModel& list, const std::vector<int>& columns,
+               std::u16string_view countLabel) {
+  std::fprintf(out, "{%s,\"label\":%s}\n", JsonMembers(list, columns).c_str(),
+               JsonString(Utf16ToUtf8(countLabel)).c_str());
+}
+
+void PrintTsv(std::FILE* out, const SortListModel& list, const std::vector<int>& columns) {
+  for (int r = 0; r < list.RowCount(); ++r) {
+    std::string line;
+    for (size_t k = 0; k < columns.size(); ++k)
+      line += (k ? "\t" : "") + Utf16ToUtf8(list.Row(r).texts[static_cast<size_t>(columns[k])]);
+    std::fprintf(out, "%s\n", line.c_str());
+  }
 }
 
 }  // namespace
@@ -105,17 +117,20 @@ void PrintResultList(std::FILE* out, Format format, const SortListModel& list,
                      std::u16string_view countLabel, bool colour) {
   const std::vector<int> columns = VisibleColumns(list);
   if (format == Format::Json) return PrintJson(out, list, columns, countLabel);
-  if (format == Format::Table) {
-    PrintTable(out, list, columns, colour);
-  } else {
-    for (int r = 0; r < list.RowCount(); ++r) {
-      std::string line;
-      for (size_t k = 0; k < columns.size(); ++k)
-        line += (k ? "\t" : "") + Utf16ToUtf8(list.Row(r).texts[static_cast<size_t>(columns[k])]);
-      std::fprintf(out, "%s\n", line.c_str());
-    }
-  }
+  PrintListLines(out, format, list, colour);
   std::fprintf(out, "%s\n", Utf16ToUtf8(countLabel).c_str());
+}
+
+void PrintListLines(std::FILE* out, Format format, const SortListModel& list, bool colour) {
+  const std::vector<int> columns = VisibleColumns(list);
+  if (format == Format::Table)
+    PrintTable(out, list, columns, colour);
+  else
+    PrintTsv(out, list, columns);
+}
+
+std::string ListJsonMembers(const SortListModel& list) {
+  return JsonMembers(list, VisibleColumns(list));
 }
 
 }  // namespace tavra::cli

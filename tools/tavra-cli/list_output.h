@@ -2,6 +2,7 @@
 // A result list on the terminal: an aligned table for people, tab-separated lines for
 // scripts, or JSON with the colours.
 #include <cstdio>
+#include <string>
 #include <string_view>
 
 #include "cli_options.h"
@@ -17,5 +18,12 @@ bool ColourWanted(std::FILE* out);
 // exactly as the list holds them.
 void PrintResultList(std::FILE* out, Format format, const SortListModel& list,
                      std::u16string_view countLabel, bool colour);
+
+// The visible columns of every row without a count label: an aligned table with its
+// header, or tab-separated lines (Json is printed as tsv; see ListJsonMembers).
+void PrintListLines(std::FILE* out, Format format, const SortListModel& list, bool colour);
+
+// "columns":[...],"rows":[...],"count":N of a list, for a JSON object.
+std::string ListJsonMembers(const SortListModel& list);
 
 }  // namespace tavra::cli

@@ -13,6 +13,7 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "tavra-cli: %s\n%s", error.c_str(), kUsage);
     return 1;
   }
+  if (options.help) return std::fputs(kUsage, stdout) < 0 ? 1 : 0;
   tavra::TimetableData data;
   if (!LoadForCli(data, options)) return 2;
   CliSession session(data, options);

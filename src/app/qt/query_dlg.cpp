@@ -14,6 +14,8 @@
 
 #include "app/load_watch.h"
 #include "app/qt/timetable_app.h"
+#include "app/qt/train_detail_dlg.h"
+#include "app/qt/transfer_dlg.h"
 #include "app/query_texts.h"
 #include "platform/qt/app_icon.h"
 #include "platform/qt/qt_text.h"
@@ -126,6 +128,13 @@ CQueryDlg::CQueryDlg(CTimetableApp* app)
           &CQueryDlg::OnQuery);
   connect(qobject_cast<QPushButton*>(Control(res::kIdcReverse)), &QPushButton::clicked, this,
           &CQueryDlg::OnReverse);
+
+  // A click on a result line shows its train's stops; no direct train offers a change.
+  m_core.m_pApp = app;
+  m_list->onRowClick = [this](int row) { m_core.OnResultClick(row); };
+  m_core.m_showTrainDetail = [this](QueryCore&) { CTrainDetailDlg(*m_pApp, this).DoModal(); };
+  m_core.EnableTransferOffer(
+      [this](QueryCore& core) { return CTransferDlg(core, this).DoModal() == QDialog::Accepted; });
 
   // Every key of the program passes here first, as the handheld's message pump did.
   qApp->installEventFilter(this);

@@ -260,18 +260,20 @@ TEST_F(QtQueryDlg, StationToStationQueryAndReverseThroughTheButtons) {
   EXPECT_EQ(d->list()->model()->rowCount(), 1);
   EXPECT_EQ(d->list()->model()->index(0, 1).data().toString(), "北京");
 
-  Click(*d, kIdcReverse);  // 上海 -> 北京 has no train; the transfer offer is not wired here
+  Click(*d, kIdcReverse);  // 上海 -> 北京 has no train: a change is offered, and declined
   EXPECT_EQ(Combo(*d, kIdcFromStation)->currentText(), "上海");
   EXPECT_EQ(Combo(*d, kIdcToStation)->currentText(), "北京");
   EXPECT_EQ(list.RowCount(), 0);
   EXPECT_EQ(Count(*d), "共:0");
+  ASSERT_EQ(boxes.shown.size(), 1u);
+  EXPECT_EQ(boxes.shown[0].text, u"两站之间无直达车，是否要进行中转站选择?");
 
   // A station that does not exist: the application's own box.
   Combo(*d, kIdcFromStation)->lineEdit()->setText("不存在");
   Click(*d, kIdcQuery);
-  ASSERT_EQ(boxes.shown.size(), 1u);
-  EXPECT_EQ(boxes.shown[0].text, u"无此发站！");
-  EXPECT_EQ(boxes.shown[0].caption, u"tavra");
+  ASSERT_EQ(boxes.shown.size(), 2u);
+  EXPECT_EQ(boxes.shown[1].text, u"无此发站！");
+  EXPECT_EQ(boxes.shown[1].caption, u"tavra");
 }
 
 TEST(QtQueryDlgSample, BeijingToShanghaiAndAStationQueryOnTheSampleTimetable) {

@@ -1,0 +1,39 @@
+#pragma once
+// What the stop-list and transfer dialogs share: the list's font and line height, the
+// dialog units of a dialog whose texts must fit, and a size that shows every column.
+#include <QDialog>
+#include <QFont>
+#include <string_view>
+
+#include "platform/qt/dialog_builder.h"
+
+namespace tavra {
+
+class CSortListCtrl;
+
+QString QtText(std::u16string_view text);
+std::u16string U16Text(const QString& text);
+
+// The secondary lists' font: 14 pixels on a 96-dpi screen, "Arial" with a CJK face for
+// the Chinese texts.
+QFont SecondaryListFont(const QWidget* w);
+
+// Font, 18-pixel lines (scaled), widths in proportion to the font's digits.
+void SetUpSecondaryList(CSortListCtrl* list, const QFont& font);
+
+// The dialog's base units, widened so that each (dlu width, text) pair fits its control.
+DialogBaseUnits FittingUnits(const QWidget* dialog,
+                             std::initializer_list<std::pair<int, QString>> fits);
+
+// Grows controls whose text needs more height than the template gives (buttons drawn
+// with the desktop's frames), keeping their tops.
+void GrowToTextHeight(std::initializer_list<QWidget*> controls);
+
+// Makes the dialog wide enough for every column of `list` and tall enough for the
+// template or twenty of its lines, within the screen, then lets the list fill the rest of the
+// dialog.
+void FitDialogToList(QDialog* dialog, CSortListCtrl* list, DialogBaseUnits units);
+// The list keeps its place and reaches the dialog's right and bottom edges.
+void FillWithList(QDialog* dialog, CSortListCtrl* list);
+
+}  // namespace tavra

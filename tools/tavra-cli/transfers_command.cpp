@@ -1,0 +1,80 @@
+// between's transfer offer on the terminal, and the transfers command.
+#include <cstdio>
+#include <iostream>
+
+#include "app/transfer_choice.h"
+#include "cli_commands.h"
+#include "data/lookup.h"
+#include "list_output.h"
+#include "platform/utf8.h"
+
+namespace tavra::cli {
+
+void CliSession::PrepareTransfer(const Command& command) {
+  const std::vector<std::string>& args = command.args;
+  transferGiven_ = args.size() >= 4 && args[2] == "--transfer";
+  transferStation_ = transferGiven_ ? args[3] : std::string();
+  messages_.presetAnswer = transferGiven_                                   ? 1
+                           : args.size() >= 3 && args[2] == "--no-transfer" ? 0
+                                                                            : -1;
+  core_.m_transferOutcome = QueryCore::TransferOutcome::NotOffered;
+  core_.EnableTransferOffer([this](QueryCore& core) {
+    if (!transferGiven_) return RunTerminalTransferDialog();
+    TransferChoice dialog(core);
+    dialog.OnInitDialog();
+    dialog.m_strTransfer = Utf8ToUtf16(transferStation_);
+    if (dialog.OnOK()) return true;
+    dialog.OnCancel();
+    return false;
+  });
+}
+
+int CliSession::FinishTransfer(int queryStatus) {
+  messages_.presetAnswer = -1;
+  if (queryStatus != 0) return queryStatus;
+  // A change asked for and not made (refused, or a station not found) is an input problem.
+  const bool offered = core_.m_transferOutcome != QueryCore::TransferOutcome::NotOffered;
+  return transferGiven_ && offered && core_.m_transferOutcome != QueryCore::TransferOutcome::Listed
+             ? 1
+             : 0;
+}
+
+// The transfer dialog on the terminal: the candidates, then a station typed until one is
+// accepted; an empty line or the end of input cancels.
+bool CliSession::RunTerminalTransferDialog() {
+  TransferChoice dialog(core_);
+  dialog.OnInitDialog();
+  PrintListLines(stderr, Format::Table, dialog.m_list, false);
+  for (;;) {
+    std::fprintf(stderr, "中转站 (请选择中转站; empty line: 放弃): ");
+    std::string line;
+    if (!std::getline(std::cin, line) || line.empty()) {
+      dialog.OnCancel();
+      return false;
+    }
+    dialog.m_strTransfer = Utf8ToUtf16(line);
+    if (dialog.OnOK()) return true;
+  }
+}
+
+int CliSession::Transfers(const Command& command) {
+  std::u16string from = Utf8ToUtf16(command.args[0]), to = Utf8ToUtf16(command.args[1]);
+  RowRange fromCalls, toCalls;
+  if (!FindStation(data_, from, StationEnd::Departure, messages_, fromCalls) ||
+      !FindStation(data_, to, StationEnd::Arrival, messages_, toCalls))
+    return 1;
+  core_.m_nFromFirst = fromCalls.first;
+  core_.m_nFromLast = fromCalls.last;
+  core_.m_nToFirst = toCalls.first;
+  core_.m_nToLast = toCalls.last;
+  core_.FindTransferStations();
+  TransferChoice dialog(core_);
+  dialog.OnInitDialog();
+  if (options_.format == Format::Json)
+    std::printf("{%s}\n", ListJsonMembers(dialog.m_list).c_str());
+  else
+    PrintListLines(stdout, options_.format, dialog.m_list, ColourWanted(stdout));
+  return 0;
+}
+
+}  // namespace tavra::cli
