@@ -110,12 +110,9 @@ void BM_FindTransferStations(benchmark::State& state, int which) {
   Session s(d);
   RowRange from, to;
   std::u16string a = d.from, b = d.to;
-  FindStation(d.data, a, StationEnd::Departure, s.user, from);
-  FindStation(d.data, b, StationEnd::Arrival, s.user, to);
-  s.core.m_nFromFirst = from.first;
-  s.core.m_nFromLast = from.last;
-  s.core.m_nToFirst = to.first;
-  s.core.m_nToLast = to.last;
+  FindStation(d.data, a, from);
+  FindStation(d.data, b, to);
+  if (!s.core.FindTransferStationsBetween(d.from, d.to)) state.SkipWithError("no such station");
   for (auto _ : state) s.core.FindTransferStations();
   state.SetLabel(Utf16ToUtf8(d.from + u"-" + d.to));
   state.counters["candidates"] = s.core.m_pApp->m_nTransfers;

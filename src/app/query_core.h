@@ -124,6 +124,9 @@ class QueryCore : public FareState {
   // The change stations between the departure and arrival ranges' stations, into
   // m_pApp->m_transfers in the order they were found.
   void FindTransferStations();
+  // The change stations between two typed stations without the direct query first:
+  // false when either is not a station (the user has been told).
+  bool FindTransferStationsBetween(std::u16string_view from, std::u16string_view to);
   // "%4d" number of the station named `name` without its direction suffix, or empty.
   std::u16string BaseStationOf(std::u16string_view name) const;
   // "%4d" numbers of the stations named `name` plus a direction suffix, or empty.

@@ -98,6 +98,14 @@ std::u16string QueryCore::SameCityStations(std::u16string_view name) const {
   return numbers;
 }
 
+bool QueryCore::FindTransferStationsBetween(std::u16string_view from, std::u16string_view to) {
+  m_strFromStation = from;
+  m_strToStation = to;
+  if (!FindFromStation() || !FindToStation()) return false;
+  FindTransferStations();
+  return true;
+}
+
 void QueryCore::FindTransferStations() {
   const RecordTable& stops = m_data.Table(StopTable);
   const RecordTable& runs = m_data.Table(TrainStopTable);

@@ -18,8 +18,7 @@ void QueryCore::ListWholeRuns(int32_t callFirst, int32_t callLast, RunEnd end) {
     ParseTrain(here.train);
     // A train starting (or ending) here has no journey to here (or from here).
     if (IsNone5(m_train[otherCall]) || m_train[otherStation] == here.station) continue;
-    if (end == RunEnd::EndingHere && m_train[TrainInfo::TerminalStation] != here.station)
-      continue;
+    if (end == RunEnd::EndingHere && m_train[TrainInfo::TerminalStation] != here.station) continue;
     (boards ? m_toStop : m_fromStop) = ParseCall(ParseLeadingInt(m_train[otherCall]));
     BuildResultRow();
   }

@@ -58,16 +58,9 @@ bool CliSession::RunTerminalTransferDialog() {
 }
 
 int CliSession::Transfers(const Command& command) {
-  std::u16string from = Utf8ToUtf16(command.args[0]), to = Utf8ToUtf16(command.args[1]);
-  RowRange fromCalls, toCalls;
-  if (!FindStation(data_, from, StationEnd::Departure, messages_, fromCalls) ||
-      !FindStation(data_, to, StationEnd::Arrival, messages_, toCalls))
+  if (!core_.FindTransferStationsBetween(Utf8ToUtf16(command.args[0]),
+                                         Utf8ToUtf16(command.args[1])))
     return 1;
-  core_.m_nFromFirst = fromCalls.first;
-  core_.m_nFromLast = fromCalls.last;
-  core_.m_nToFirst = toCalls.first;
-  core_.m_nToLast = toCalls.last;
-  core_.FindTransferStations();
   TransferChoice dialog(core_);
   dialog.OnInitDialog();
   if (options_.format == Format::Json)
