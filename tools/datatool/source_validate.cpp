@@ -5,6 +5,7 @@
 #include "data/timetable_data.h"
 #include "datatool/source_reader.h"
 #include "datatool/source_rules.h"
+#include "format/record_layouts.h"
 #include "platform/utf8.h"
 
 namespace tavra::datatool {
