@@ -10,7 +10,7 @@
 namespace tavra {
 namespace {
 
-constexpr int kNoRow = NoneValue(train_digit_record::kFirstNumber);
+constexpr int kNoRow = AllNines(train_digit_record::kFirstNumber);
 
 bool IsLetter(char16_t c) {
   return c >= u'A' && c <= u'Z';

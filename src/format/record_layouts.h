@@ -236,15 +236,16 @@ size_t AsciiBytes(unsigned section);
 // A row field of all nines means "none": "9999" in four characters, "99999" in five.
 inline constexpr std::u16string_view kNone4 = u"9999";
 inline constexpr std::u16string_view kNone5 = u"99999";
-constexpr int NoneValue(const RecordField& f) {
+// The largest number `f` holds: all nines ("none" in a row field).
+constexpr int AllNines(const RecordField& f) {
   int v = 0;
   for (size_t i = 0; i < f.len; ++i) v = v * 10 + 9;
   return v;
 }
 
 // The most rows the reference fields can name, the "none" value left out.
-inline constexpr int kMaxStations = NoneValue(station_key_record::kStation) - 1;
-inline constexpr int kMaxTrains = NoneValue(stop_record::kTrain) - 1;
-inline constexpr int kMaxCalls = NoneValue(train_record::kOriginCall) - 1;
+inline constexpr int kMaxStations = AllNines(station_key_record::kStation) - 1;
+inline constexpr int kMaxTrains = AllNines(stop_record::kTrain) - 1;
+inline constexpr int kMaxCalls = AllNines(train_record::kOriginCall) - 1;
 
 }  // namespace tavra
