@@ -73,9 +73,9 @@ inline constexpr RecordField kClass{"class code", 19, 1, FieldKind::Code};
 inline constexpr RecordField kAttributes{"attributes", 20, 4, FieldKind::Text};
 inline constexpr RecordField kOriginStation{"origin station", 24, 4, FieldKind::Row};
 inline constexpr RecordField kTerminalStation{"terminal station", 28, 4, FieldKind::Row};
-// kFarePlanMark here: the fare plan is a TrainFareTable row; any other character is the
-// fare kind of the train's single segment, whose percentages then stand where the
-// row would.
+// kFareKind holds kFarePlanMark when the fare plan is a TrainFareTable row (kFarePlan);
+// any other character is the fare kind of the train's single segment, whose two
+// percentages (kPercentA, kPercentB) then stand where the row number would.
 inline constexpr RecordField kFareKind{"fare kind", 32, 1, FieldKind::Code};
 inline constexpr RecordField kFarePlan{"fare-plan row", 33, 4, FieldKind::Row};
 inline constexpr RecordField kFirstRun{"first run row", 37, 5, FieldKind::Row};
