@@ -34,7 +34,7 @@ struct FareLines {
 };
 
 int Station(const TimetableData& data, int stopRow) {
-  return ParseLeadingInt(Field(data.Table(StopTable).Record(stopRow), 0, 4));
+  return ReadInt(data.Table(StopTable).Record(stopRow), stop_record::kStation);
 }
 
 // The StopTable rows of every train's calls in running order.
@@ -43,9 +43,9 @@ std::vector<std::vector<int>> Runs(const TimetableData& data) {
   for (int t = 0; t < data.Table(TrainTable).size(); ++t) {
     std::u16string_view train = data.Table(TrainTable).Record(t);
     std::vector<int> run;
-    for (int r = ParseLeadingInt(Field(train, 37, 5)); r <= ParseLeadingInt(Field(train, 42, 5));
-         ++r)
-      run.push_back(ParseLeadingInt(data.Table(TrainStopTable).Record(r)));
+    for (int r = ReadInt(train, train_record::kFirstRun);
+         r <= ReadInt(train, train_record::kLastRun); ++r)
+      run.push_back(ReadInt(data.Table(TrainStopTable).Record(r), train_stop_record::kCall));
     runs.push_back(std::move(run));
   }
   return runs;
@@ -61,7 +61,8 @@ const FareLines& Lines() {
     int busiest = 0, most = -1;
     for (int s = 0; s < d.Table(StationTable).size(); ++s) {
       std::u16string_view rec = d.Table(StationTable).Record(s);
-      int calls = ParseLeadingInt(Field(rec, 5, 5)) - ParseLeadingInt(Field(rec, 0, 5)) + 1;
+      int calls =
+          ReadInt(rec, station_record::kLastCall) - ReadInt(rec, station_record::kFirstCall) + 1;
       if (calls > most) most = calls, busiest = s;
     }
     std::unordered_map<uint64_t, int> pairCount;

@@ -34,7 +34,7 @@ struct Dataset {
 
 RowRange CallsOf(const TimetableData& data, int station) {
   std::u16string_view r = data.Table(StationTable).Record(station);
-  return {ParseLeadingInt(Field(r, 0, 5)), ParseLeadingInt(Field(r, 5, 5))};
+  return {ReadInt(r, station_record::kFirstCall), ReadInt(r, station_record::kLastCall)};
 }
 
 void Choose(Dataset& d) {
@@ -54,11 +54,11 @@ void Choose(Dataset& d) {
   for (int t = 0; t < trains.size(); ++t) {
     std::u16string_view record = trains.Record(t);
     std::vector<int> stations;
-    for (int r = ParseLeadingInt(Field(record, 37, 5)); r <= ParseLeadingInt(Field(record, 42, 5));
-         ++r)
-      stations.push_back(ParseLeadingInt(
-          Field(data.Table(StopTable).Record(ParseLeadingInt(data.Table(TrainStopTable).Record(r))),
-                0, 4)));
+    for (int r = ReadInt(record, train_record::kFirstRun);
+         r <= ReadInt(record, train_record::kLastRun); ++r) {
+      const int call = ReadInt(data.Table(TrainStopTable).Record(r), train_stop_record::kCall);
+      stations.push_back(ReadInt(data.Table(StopTable).Record(call), stop_record::kStation));
+    }
     for (size_t i = 0; i < stations.size(); ++i)
       for (size_t j = i + 1; j < stations.size(); ++j) ++direct[{stations[i], stations[j]}];
   }
@@ -80,8 +80,9 @@ void Choose(Dataset& d) {
   std::map<std::u16string, int> prefixes;
   const RecordTable& keys = data.Table(StationKeyTable);
   for (int r = 0; r < keys.size(); ++r) {
-    ++prefixes[std::u16string(Field(keys.Record(r), 0, 1))];
-    std::u16string_view two = TrimRight(Field(keys.Record(r), 0, 2));
+    const std::u16string_view key = Field(keys.Record(r), station_key_record::kKey);
+    ++prefixes[std::u16string(key.substr(0, 1))];
+    std::u16string_view two = TrimRight(key.substr(0, 2));
     if (two.size() == 2) ++prefixes[std::u16string(two)];
   }
   int most1 = 0, most2 = 0;

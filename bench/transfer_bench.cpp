@@ -32,7 +32,7 @@ struct Dataset {
 
 int CallCount(const TimetableData& data, int station) {
   std::u16string_view r = data.Table(StationTable).Record(station);
-  return ParseLeadingInt(Field(r, 5, 5)) - ParseLeadingInt(Field(r, 0, 5)) + 1;
+  return ReadInt(r, station_record::kLastCall) - ReadInt(r, station_record::kFirstCall) + 1;
 }
 
 void Choose(Dataset& d) {
@@ -41,8 +41,8 @@ void Choose(Dataset& d) {
   std::set<std::pair<int, int>> direct;
   for (int t = 0; t < trains.size(); ++t) {
     std::u16string_view record = trains.Record(t);
-    const int first = ParseLeadingInt(Field(record, 37, 5)),
-              last = ParseLeadingInt(Field(record, 42, 5));
+    const int first = ReadInt(record, train_record::kFirstRun),
+              last = ReadInt(record, train_record::kLastRun);
     std::vector<int> stations;
     for (int r = first; r <= last; ++r)
       stations.push_back(ParseLeadingInt(
@@ -53,8 +53,8 @@ void Choose(Dataset& d) {
     if (last - first + 1 > d.calls) {
       d.calls = last - first + 1;
       d.longestTrain = t;
-      d.originCall = ParseLeadingInt(Field(record, 47, 5));
-      d.terminalCall = ParseLeadingInt(Field(record, 52, 5));
+      d.originCall = ReadInt(record, train_record::kOriginCall);
+      d.terminalCall = ReadInt(record, train_record::kTerminalCall);
     }
   }
   std::vector<int> byCalls(static_cast<size_t>(data.stationCount));

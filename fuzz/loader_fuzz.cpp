@@ -23,7 +23,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size) {
   ChoiceList box;
   for (char16_t c = u'A'; c <= u'['; ++c) MatchStationsByKey(data, std::u16string(1, c), box);
   for (int s = 0; s < data.Table(StationTable).size() && s < 50; ++s) {
-    std::u16string name(Field(data.Table(StationTable).Record(s), 20, 5));
+    std::u16string name(Field(data.Table(StationTable).Record(s), station_record::kName));
     RowRange calls;
     if (FindStation(data, name, calls))
       for (int r = calls.first; r <= calls.last && r < calls.first + 50; ++r)

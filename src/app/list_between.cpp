@@ -28,7 +28,8 @@ void QueryCore::ListBetween() {
   const auto [toFirst, toLast] = RowsWithin(stops, m_nToFirst, m_nToLast);
   std::vector<ArrivalCall> arrivals;
   arrivals.reserve(static_cast<size_t>(std::max(0, toLast - toFirst + 1)));
-  for (int j = toFirst; j <= toLast; ++j) arrivals.push_back({Field(stops.Record(j), 4, 4), j});
+  for (int j = toFirst; j <= toLast; ++j)
+    arrivals.push_back({Field(stops.Record(j), stop_record::kTrain), j});
   auto byTrain = [](const ArrivalCall& a, const ArrivalCall& b) {
     return CompareNoCase(a.train, b.train) < 0;
   };
@@ -36,7 +37,7 @@ void QueryCore::ListBetween() {
 
   const auto [fromFirst, fromLast] = RowsWithin(stops, m_nFromFirst, m_nFromLast);
   for (int i = fromFirst; i <= fromLast; ++i) {
-    const ArrivalCall probe{Field(stops.Record(i), 4, 4), i};
+    const ArrivalCall probe{Field(stops.Record(i), stop_record::kTrain), i};
     const auto [begin, end] = std::equal_range(arrivals.begin(), arrivals.end(), probe, byTrain);
     // The boarding call is parsed only when its train reaches the arrival station at all,
     // and the last one always, so the state is left as the cross comparison leaves it.
@@ -46,7 +47,8 @@ void QueryCore::ListBetween() {
     }
     m_fromStop = ParseCall(i);
     for (auto a = begin; a != end; ++a) {
-      if (CompareNoCase(m_fromStop.seq, Field(stops.Record(a->row), 8, 2)) >= 0) continue;
+      if (CompareNoCase(m_fromStop.seq, Field(stops.Record(a->row), stop_record::kSeq)) >= 0)
+        continue;
       m_toStop = ParseCall(a->row);
       BuildResultRow();
     }
@@ -61,8 +63,8 @@ void QueryCore::ListBetweenByCrossComparison() {
     m_fromStop = ParseCall(i);
     for (int j = toFirst; j <= toLast; ++j) {
       const std::u16string record = GetRecord(m_data, StopTable, j);
-      if (CompareNoCase(Field(record, 4, 4), m_fromStop.train) == 0 &&
-          CompareNoCase(m_fromStop.seq, Field(record, 8, 2)) < 0) {
+      if (CompareNoCase(Field(record, stop_record::kTrain), m_fromStop.train) == 0 &&
+          CompareNoCase(m_fromStop.seq, Field(record, stop_record::kSeq)) < 0) {
         m_toStop = ParseStopRecord(m_data, record);
         BuildResultRow();
       }

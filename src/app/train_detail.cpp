@@ -60,7 +60,7 @@ bool QueryCore::OnResultClick(int item) {
   StopInfo origin, previous;
   for (int r = first; r <= last; ++r) {
     const size_t l = static_cast<size_t>(r - first);
-    const StopInfo stop = ParseCall(ParseLeadingInt(Field(runs.Record(r), 0, 5)));
+    const StopInfo stop = ParseCall(ReadInt(runs.Record(r), train_stop_record::kCall));
     StopLine& line = h.m_stopLines[l];
     line.km = DecimalText(stop.km);
     line.station = StationName(m_data, stop.station);

@@ -10,7 +10,7 @@
 namespace tavra {
 namespace {
 
-constexpr int kNoRow = 9999;
+constexpr int kNoRow = AllNines(train_digit_record::kFirstNumber);
 
 bool IsLetter(char16_t c) {
   return c >= u'A' && c <= u'Z';
@@ -25,14 +25,14 @@ std::u16string PaddedTo(std::u16string_view text, size_t width) {
   return out;
 }
 
-// Widens the match at `mid` to every neighbouring index row whose key (`pos`, `len`)
-// equals `key` by `same`; the order among equal keys is the file's.
+// Widens the match at `mid` to every neighbouring index row whose `key` field equals the
+// typed key by `same`; the order among equal keys is the file's.
 template <typename Same>
-void Widen(const RecordTable& index, int mid, size_t pos, size_t len, Same same, int32_t& first,
+void Widen(const RecordTable& index, int mid, const RecordField& key, Same same, int32_t& first,
            int32_t& last) {
   first = last = mid;
-  while (first > 0 && same(Field(index.Record(first - 1), pos, len))) --first;
-  while (last + 1 < index.size() && same(Field(index.Record(last + 1), pos, len))) ++last;
+  while (first > 0 && same(Field(index.Record(first - 1), key))) --first;
+  while (last + 1 < index.size() && same(Field(index.Record(last + 1), key))) ++last;
 }
 
 }  // namespace
@@ -56,9 +56,9 @@ void QueryCore::QueryTrainNumber() {
   const bool secondSearch = typed.size() == 4;
   const int digit = (lettered ? typed[1] : typed[0]) - u'0';
   std::u16string_view digitRow = m_data.Table(TrainDigitTable).Record(digit);
-  const size_t column = numberIndex ? 0 : 8;
-  int first = ParseLeadingInt(Field(digitRow, column, 4));
-  int last = ParseLeadingInt(Field(digitRow, column + 4, 4));
+  using namespace train_digit_record;
+  int first = ReadInt(digitRow, numberIndex ? kFirstNumber : kFirstLetter);
+  int last = ReadInt(digitRow, numberIndex ? kLastNumber : kLastLetter);
   // A digit row missing from a damaged file has no range either.
   const bool firstRange = !digitRow.empty() && first != kNoRow && last != kNoRow;
   if (!firstRange && !secondSearch) return m_messages.Message(texts::kNoSuchTrain, texts::kCaption);
@@ -78,8 +78,8 @@ void QueryCore::QueryTrainNumber() {
     }
   }
   if (secondSearch) {
-    first = ParseLeadingInt(Field(digitRow, 8, 4));
-    last = ParseLeadingInt(Field(digitRow, 12, 4));
+    first = ReadInt(digitRow, kFirstLetter);
+    last = ReadInt(digitRow, kLastLetter);
     if (!digitRow.empty() && first != kNoRow && last != kNoRow) {
       m_nTrainFirst = first;
       m_nTrainLast = last;
@@ -91,22 +91,24 @@ void QueryCore::QueryTrainNumber() {
 }
 
 bool QueryCore::FindTrainKeys(Section index) {
-  m_strTrainNo = PaddedTo(m_strTrainNo, 5);
+  m_strTrainNo = PaddedTo(m_strTrainNo, number_index_record::kNumber.len);
   const RecordTable& table = m_data.Table(index);
   // The letter index is ordered by number part, then prefix; the number index by whole key.
-  const size_t a = index == LetterTrainIndex ? 1 : 0;
+  const RecordField& keyField =
+      index == LetterTrainIndex ? letter_index_record::kKey : number_index_record::kNumber;
+  const size_t a = index == LetterTrainIndex ? letter_index_record::kNumberPart.pos : 0;
   const std::u16string_view typed = m_strTrainNo;
   int lo = m_nTrainFirst, hi = m_nTrainLast;
   while (lo <= hi) {
     const int mid = lo + (hi - lo) / 2;
-    const std::u16string_view key = Field(table.Record(mid), 0, 5);
+    const std::u16string_view key = Field(table.Record(mid), keyField);
     if (EqualNoCase(key, typed)) {
       Widen(
-          table, mid, 0, 5, [&](std::u16string_view k) { return EqualNoCase(k, typed); },
+          table, mid, keyField, [&](std::u16string_view k) { return EqualNoCase(k, typed); },
           m_nTrainFirst, m_nTrainLast);
       return true;
     }
-    const std::u16string_view p = typed.substr(a), q = Field(key, a, 5 - a);
+    const std::u16string_view p = typed.substr(a), q = Field(key, a, keyField.len - a);
     if (TextGreater(p, q) || (p == q && TextGreater(typed.substr(0, a), Field(key, 0, a))))
       lo = mid + 1;
     else
@@ -116,17 +118,17 @@ bool QueryCore::FindTrainKeys(Section index) {
 }
 
 bool QueryCore::FindTrainNumberPart() {
-  m_strTrainNo = PaddedTo(m_strTrainNo, 4);
+  m_strTrainNo = PaddedTo(m_strTrainNo, letter_index_record::kNumberPart.len);
   const RecordTable& table = m_data.Table(LetterTrainIndex);
   const std::u16string_view typed = m_strTrainNo;
   int lo = m_nTrainFirst, hi = m_nTrainLast;
   while (lo <= hi) {
     const int mid = lo + (hi - lo) / 2;
-    const std::u16string_view part = Field(table.Record(mid), 1, 4);
+    const std::u16string_view part = Field(table.Record(mid), letter_index_record::kNumberPart);
     if (part == typed) {
       Widen(
-          table, mid, 1, 4, [&](std::u16string_view k) { return k == typed; }, m_nTrainFirst,
-          m_nTrainLast);
+          table, mid, letter_index_record::kNumberPart,
+          [&](std::u16string_view k) { return k == typed; }, m_nTrainFirst, m_nTrainLast);
       return true;
     }
     if (TextGreater(typed, part))
@@ -141,7 +143,8 @@ void QueryCore::ListTrainRange(Section index) {
   const RecordTable& table = m_data.Table(index);
   const auto [first, last] = RowsWithin(table, m_nTrainFirst, m_nTrainLast);
   for (int i = first; i <= last; ++i) {
-    ParseTrain(Field(table.Record(i), 5, 4));
+    ParseTrain(Field(table.Record(i), index == LetterTrainIndex ? letter_index_record::kTrain
+                                                                : number_index_record::kTrain));
     // A train without an origin or terminal call cannot be shown from end to end.
     if (IsNone5(m_train[TrainInfo::OriginCall])) continue;
     m_fromStop = ParseCall(ParseLeadingInt(m_train[TrainInfo::OriginCall]));

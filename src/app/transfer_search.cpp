@@ -31,28 +31,6 @@ std::u16string Number4(int value) {
   return text;
 }
 
-std::u16string_view NameField(std::u16string_view record) {
-  return Field(record, 20, 5);
-}
-
-// The StationTable row whose name field equals `name` padded or cut to five characters,
-// or -1. The binary search of the station lookup, without its message.
-int FindStationRow(const TimetableData& data, std::u16string_view name) {
-  const std::u16string key = (std::u16string(name) + u"     ").substr(0, 5);
-  const RecordTable& stations = data.Table(StationTable);
-  int lo = 0, hi = std::min(data.stationCount, stations.size()) - 1;
-  while (lo <= hi) {
-    const int mid = lo + (hi - lo) / 2;
-    const int c = CompareGbk(key, NameField(stations.Record(mid)));
-    if (c == 0) return mid;
-    if (c > 0)
-      lo = mid + 1;
-    else
-      hi = mid - 1;
-  }
-  return -1;
-}
-
 // The parts of a call the walk needs, read straight from its record: the walk visits
 // every call of every train at either end, so nothing else is copied.
 struct CallKey {
@@ -60,7 +38,8 @@ struct CallKey {
   int km;
 };
 CallKey ReadCall(std::u16string_view record) {
-  return {Field(record, 0, 4), Field(record, 8, 2), ParseLeadingInt(Field(record, 10, 4))};
+  return {Field(record, stop_record::kStation), Field(record, stop_record::kSeq),
+          ReadInt(record, stop_record::kKm)};
 }
 
 }  // namespace
@@ -75,17 +54,18 @@ std::u16string QueryCore::BaseStationOf(std::u16string_view name) const {
 std::u16string QueryCore::SameCityStations(std::u16string_view name) const {
   const int f = FindStationRow(m_data, name);
   if (f < 0) return {};
-  const std::u16string base(TrimRight((std::u16string(name) + u"     ").substr(0, 5)));
+  const std::u16string base(
+      TrimRight(name.substr(0, std::min(name.size(), station_record::kName.len))));
   const RecordTable& stations = m_data.Table(StationTable);
   const int count = std::min(m_data.stationCount, stations.size());
   // Names that start with `base` lie together in name order; a sibling is one of them with
   // a direction character or a blank right after `base`. The whole run is walked, so a
   // name like base + "丰台" sorting between two siblings does not hide the later one.
   auto startsWithBase = [&](int row) {
-    return NameField(stations.Record(row)).substr(0, base.size()) == base;
+    return Field(stations.Record(row), station_record::kName).substr(0, base.size()) == base;
   };
   auto sibling = [&](int row) {
-    const std::u16string_view field = NameField(stations.Record(row));
+    const std::u16string_view field = Field(stations.Record(row), station_record::kName);
     if (field.size() <= base.size()) return false;
     const char16_t next = field[base.size()];
     return next == u' ' || IsDirection(next);
@@ -136,7 +116,7 @@ void QueryCore::FindTransferStations() {
       const auto [runFirst, runLast] = runOf(m_fromStop);
       bool after = false;
       for (int t = runFirst; t <= runLast; ++t) {
-        const CallKey s = ReadCall(stops.Record(ParseLeadingInt(Field(runs.Record(t), 0, 5))));
+        const CallKey s = ReadCall(stops.Record(ReadInt(runs.Record(t), train_stop_record::kCall)));
         if (!after) {
           after = s.station == m_fromStop.station && s.seq == m_fromStop.seq;
           continue;
@@ -161,7 +141,7 @@ void QueryCore::FindTransferStations() {
       const int k1 = m_toStop.km;
       const auto [runFirst, runLast] = runOf(m_toStop);
       for (int t = runFirst; t <= runLast; ++t) {
-        const CallKey s = ReadCall(stops.Record(ParseLeadingInt(Field(runs.Record(t), 0, 5))));
+        const CallKey s = ReadCall(stops.Record(ReadInt(runs.Record(t), train_stop_record::kCall)));
         int* station = slotOf(s.station);
         if (station && *station < 0) {
           // Reached on this leg only: a change there needs another station of its city.

@@ -10,13 +10,6 @@
 namespace tavra {
 namespace {
 
-int32_t ReadInt32(std::string_view bytes, size_t offset) {
-  uint32_t v = 0;
-  for (int i = 3; i >= 0; --i)
-    v = (v << 8) | static_cast<unsigned char>(bytes[offset + static_cast<size_t>(i)]);
-  return static_cast<int32_t>(v);
-}
-
 int32_t Fail(TimetableData& data, LoadError error) {
   data.loadError = std::move(error);
   data.LoadStatus.store(kLoadFailed, std::memory_order_release);
@@ -28,12 +21,13 @@ int32_t Fail(TimetableData& data, LoadError error) {
 bool CheckFileLayout(std::string_view index, size_t recordFileSize, LoadError& error) {
   if (index.size() < kIndexFileMinSize) {
     error = {kIndexFileName, "is " + std::to_string(index.size()) +
-                                 " bytes long; an index file has at least 68 bytes"};
+                                 " bytes long; an index file has at least " +
+                                 std::to_string(kIndexFileMinSize) + " bytes"};
     return false;
   }
   uint64_t total = 0;
   for (unsigned k = 0; k < kSectionCount; ++k) {
-    int32_t length = ReadInt32(index, 4 * k);
+    int32_t length = ReadSectionLength(index, k);
     std::string section = "section " + std::to_string(k) + " (" + SectionName(k) + ")";
     if (length < 0) {
       error = {kIndexFileName, section + " has a negative length, " + std::to_string(length)};
@@ -61,12 +55,12 @@ int32_t LoadTimetableFromBytes(TimetableData& data, std::string_view index,
   LoadError error;
   if (!CheckFileLayout(index, records.size(), error)) return Fail(data, std::move(error));
 
-  data.DataVersionText = Utf8ToUtf16(std::to_string(ReadInt32(index, 64)));
+  data.DataVersionText = Utf8ToUtf16(std::to_string(ReadDataVersion(index)));
   data.LoadStatus.store(kLoadIndexRead, std::memory_order_release);
 
   const auto* at = reinterpret_cast<const unsigned char*>(records.data());
   for (unsigned k = 0; k < kSectionCount; ++k) {
-    const int count = ReadInt32(index, 4 * k) / kRecordWidth[k];
+    const int count = ReadSectionLength(index, k) / kRecordWidth[k];
     if (k == StationKeyTable) data.stationCount = count;
     if (k == FareBandIndexTable) data.fareBandIndexCount = count;
     if (k == RateTable) data.rateCount = count;

@@ -6,12 +6,12 @@
 #include <thread>
 
 #include "data/timetable_data.h"
+#include "format/index_file.h"
 
 namespace tavra {
 
 inline constexpr const char* kIndexFileName = "tavra.dll";
 inline constexpr const char* kRecordFileName = "tavra.sdf";
-inline constexpr size_t kIndexFileMinSize = 68;
 
 // Loads `dataDir`/tavra.dll and `dataDir`/tavra.sdf into `data`, publishing progress in
 // data.LoadStatus (1, 2, 3). A missing, unreadable or inconsistent file is found before

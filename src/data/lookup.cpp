@@ -1,5 +1,7 @@
 #include "data/lookup.h"
 
+#include <algorithm>
+
 #include "data/record_fields.h"
 #include "data/text_compare.h"
 
@@ -12,33 +14,40 @@ std::u16string GetRecord(const TimetableData& data, unsigned section, int row) {
 
 std::u16string StationName(const TimetableData& data, std::u16string_view number) {
   std::u16string_view record = data.Table(StationTable).Record(ParseLeadingInt(number));
-  return std::u16string(TrimRight(Field(record, 20, 5)));
+  return std::u16string(TrimRight(Field(record, station_record::kName)));
 }
 
 std::u16string TrainNumberText(const TimetableData& data, std::u16string_view row) {
   std::u16string_view record = data.Table(TrainTable).Record(ParseLeadingInt(row));
-  return std::u16string(TrimRight(Field(record, 0, 19)));
+  return std::u16string(TrimRight(Field(record, train_record::kNumber)));
 }
 
-bool FindStation(const TimetableData& data, std::u16string& name, RowRange& calls) {
-  name = (name + u"     ").substr(0, 5);
-  int lo = 0, hi = data.stationCount - 1;
+int FindStationRow(const TimetableData& data, std::u16string_view name) {
+  std::u16string key(name.substr(0, std::min(name.size(), station_record::kName.len)));
+  key.resize(station_record::kName.len, u' ');
+  const RecordTable& stations = data.Table(StationTable);
+  int lo = 0, hi = std::min(data.stationCount, stations.size()) - 1;
   while (lo <= hi) {
-    int mid = lo + (hi - lo) / 2;
-    std::u16string_view record = data.Table(StationTable).Record(mid);
-    int c = CompareGbk(name, Field(record, 20, 5));
-    if (c == 0) {
-      calls.first = ParseLeadingInt(Field(record, 0, 5));
-      calls.last = ParseLeadingInt(Field(record, 5, 5));
-      name = TrimRight(name);
-      return true;
-    }
+    const int mid = lo + (hi - lo) / 2;
+    const int c = CompareGbk(key, Field(stations.Record(mid), station_record::kName));
+    if (c == 0) return mid;
     if (c > 0)
       lo = mid + 1;
     else
       hi = mid - 1;
   }
-  return false;
+  return -1;
+}
+
+bool FindStation(const TimetableData& data, std::u16string& name, RowRange& calls) {
+  name.resize(station_record::kName.len, u' ');
+  const int row = FindStationRow(data, name);
+  if (row < 0) return false;
+  const std::u16string_view record = data.Table(StationTable).Record(row);
+  calls.first = ReadInt(record, station_record::kFirstCall);
+  calls.last = ReadInt(record, station_record::kLastCall);
+  name = TrimRight(name);
+  return true;
 }
 
 void MatchStationsByKey(const TimetableData& data, std::u16string_view typedText,
@@ -49,20 +58,21 @@ void MatchStationsByKey(const TimetableData& data, std::u16string_view typedText
     return;
   }
   char16_t initial = UpperAscii(typed[0]);
-  if (initial < 0x41 || initial > 0x5B) return;
-  std::u16string_view letter = data.Table(KeyLetterTable).Record(initial - 0x41);
+  using namespace key_letter_record;
+  if (initial < kLetterOfFirstRow || initial > kLetterOfFirstRow + kLetters) return;
+  std::u16string_view letter = data.Table(KeyLetterTable).Record(initial - kLetterOfFirstRow);
   // A letter beyond the table (the 27th row of a 26-row table) has no stations either.
-  if (letter.empty() || IsNone4(Field(letter, 0, 4))) return;
-  int first = ParseLeadingInt(Field(letter, 0, 4));
-  int last = ParseLeadingInt(Field(letter, 4, 4));
+  if (letter.empty() || IsNone4(Field(letter, kFirstKey))) return;
+  int first = ReadInt(letter, kFirstKey);
+  int last = ReadInt(letter, kLastKey);
   if (first >= 0) {
     for (int i = box.ItemCount() - 1; i >= 0; --i) box.DeleteItem(i);
     const RecordTable& keys = data.Table(StationKeyTable);
     for (int r = first; r <= last && r < keys.size(); ++r) {
       std::u16string_view record = keys.Record(r);
       if (record.size() >= typed.size() &&
-          CompareNoCase(record.substr(0, typed.size()), typed) == 0)
-        box.AddItem(StationName(data, Field(record, 5, 4)));
+          CompareNoCase(Field(record, station_key_record::kKey.pos, typed.size()), typed) == 0)
+        box.AddItem(StationName(data, Field(record, station_key_record::kStation)));
     }
   }
   if (box.ItemCount() > 0) box.ShowDropDown();

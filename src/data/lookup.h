@@ -23,6 +23,10 @@ struct RowRange {
   int last = -1;
 };
 
+// The StationTable row whose name field equals `name` padded or cut to five characters,
+// or -1: a binary search in GBK byte order.
+int FindStationRow(const TimetableData& data, std::u16string_view name);
+
 // Binary search of StationTable by name. `name` is padded to five characters; when the
 // station is found its trailing blanks are removed again and `calls` holds the station's
 // StopTable rows. Not found: returns false, `name` keeps its padded form and `calls` is

@@ -3,6 +3,8 @@
 #include <string>
 #include <string_view>
 
+#include "format/record_layouts.h"
+
 namespace tavra {
 
 // Characters pos..pos+len-1 of a record, cut short where the record ends.
@@ -11,16 +13,26 @@ inline std::u16string_view Field(std::u16string_view record, size_t pos, size_t 
   return record.substr(pos, len);
 }
 
+// The characters of `field` (all its elements), cut short where the record ends.
+inline std::u16string_view Field(std::u16string_view record, const RecordField& field) {
+  return Field(record, field.pos, field.Length());
+}
+
 // Leading blanks skipped, decimal digits read up to the first other character; an empty
 // or non-numeric text reads as 0. Saturates instead of overflowing.
 int ParseLeadingInt(std::u16string_view text);
 
+// `field` of `record` read as a leading integer.
+inline int ReadInt(std::u16string_view record, const RecordField& field) {
+  return ParseLeadingInt(Field(record, field));
+}
+
 // "9999" and "99999" mean "none" in reference fields.
 inline bool IsNone4(std::u16string_view field) {
-  return field == u"9999";
+  return field == kNone4;
 }
 inline bool IsNone5(std::u16string_view field) {
-  return field == u"99999";
+  return field == kNone5;
 }
 
 // Blanks are spaces and the control characters tab to carriage return.

@@ -4,15 +4,6 @@
 
 namespace tavra {
 
-const char* SectionName(unsigned section) {
-  static const char* const names[kSectionCount] = {
-      "StationKeyTable",    "KeyLetterTable",   "StationTable",      "TrainDigitTable",
-      "NumberTrainIndex",   "LetterTrainIndex", "TrainTable",        "TrainFareTable",
-      "TrainStopTable",     "StopTable",        "FareDistanceTable", "FareBandTable",
-      "FareBandIndexTable", "StationFareTable", "RateTable",         "SpareTable"};
-  return section < kSectionCount ? names[section] : "?";
-}
-
 void RecordTable::AssignGbk(const unsigned char* bytes, int count, int width) {
   const size_t w = static_cast<size_t>(width);
   chars_.assign(static_cast<size_t>(count) * w, u'\0');

@@ -7,38 +7,9 @@
 #include <string_view>
 #include <vector>
 
+#include "format/sections.h"
+
 namespace tavra {
-
-enum Section : unsigned {
-  StationKeyTable = 0,
-  KeyLetterTable = 1,
-  StationTable = 2,
-  TrainDigitTable = 3,
-  NumberTrainIndex = 4,
-  LetterTrainIndex = 5,
-  TrainTable = 6,
-  TrainFareTable = 7,
-  TrainStopTable = 8,
-  StopTable = 9,
-  FareDistanceTable = 10,
-  FareBandTable = 11,
-  FareBandIndexTable = 12,
-  StationFareTable = 13,
-  RateTable = 14,
-  SpareTable = 15,
-};
-inline constexpr unsigned kSectionCount = 16;
-
-// Record width in bytes of each section; constants of the format, stored in neither file.
-inline constexpr std::array<int, kSectionCount> kRecordWidth = {9, 8,  30, 16, 9,  9,  59, 45,
-                                                                5, 33, 28, 65, 11, 53, 14, 13};
-
-const char* SectionName(unsigned section);
-
-// The limits the record layouts impose ("9999" and "99999" mean "none").
-inline constexpr int kMaxStations = 9998;
-inline constexpr int kMaxTrains = 9998;
-inline constexpr int kMaxCalls = 99998;
 
 // One table: its records as UTF-16 texts kept back to back in one buffer, so that a
 // hundred thousand short records cost little more than their characters.

@@ -15,15 +15,15 @@ std::u16string_view FindBand(const TimetableData& data, int km, std::u16string_v
   const int count = std::min(data.fareBandIndexCount, index.size());
   for (int r = 0; r < count; ++r) {
     std::u16string_view entry = index.Record(r);
-    if (Field(entry, 0, 3) != tariffCode) continue;
-    int first = ParseLeadingInt(Field(entry, 3, 4));
-    int last = ParseLeadingInt(Field(entry, 7, 4));
+    if (Field(entry, fare_band_index_record::kTariff) != tariffCode) continue;
+    int first = ReadInt(entry, fare_band_index_record::kFirstBand);
+    int last = ReadInt(entry, fare_band_index_record::kLastBand);
     const RecordTable& bands = data.Table(FareBandTable);
     while (first <= last) {
       int mid = first + (last - first) / 2;
       std::u16string_view band = bands.Record(mid);
-      int lowest = ParseLeadingInt(Field(band, 3, 4));
-      int highest = ParseLeadingInt(Field(band, 7, 4));
+      int lowest = ReadInt(band, fare_band_record::kLowestKm);
+      int highest = ReadInt(band, fare_band_record::kHighestKm);
       if (lowest <= km && km <= highest) return band;
       if (km > highest)
         first = mid + 1;
@@ -37,19 +37,23 @@ std::u16string_view FindBand(const TimetableData& data, int km, std::u16string_v
 
 // Start of the amount set: without air-conditioning only for the flag "0".
 size_t AmountSet(const FareState& q) {
-  return q.m_train[TrainInfo::AirCon] == u"0" ? 11 : 38;
+  return q.m_train[TrainInfo::AirCon] == u"0" ? fare_band_record::kAmounts.pos
+                                              : fare_band_record::kAirConAmounts.pos;
 }
 
-double Amount(std::u16string_view record, size_t pos, size_t len) {
-  return ReadAmount(Field(record, pos, len));
+double Amount(std::u16string_view record, const RecordField& field) {
+  return ReadAmount(Field(record, field));
 }
+
+using fare_band_record::AmountAt;
+using station_fare_record::kAmounts;
 
 void ReadBerths(std::u16string_view band, size_t set, FareSet& fare) {
-  fare.hardSleeperUpper = Amount(band, set + 9, 3);
-  fare.hardSleeperMiddle = Amount(band, set + 12, 3);
-  fare.hardSleeperLower = Amount(band, set + 15, 3);
-  fare.softSleeperUpper = Amount(band, set + 18, 3);
-  fare.softSleeperLower = Amount(band, set + 21, 3);
+  fare.hardSleeperUpper = Amount(band, AmountAt(set, fare_band_record::kHardUpper));
+  fare.hardSleeperMiddle = Amount(band, AmountAt(set, fare_band_record::kHardMiddle));
+  fare.hardSleeperLower = Amount(band, AmountAt(set, fare_band_record::kHardLower));
+  fare.softSleeperUpper = Amount(band, AmountAt(set, fare_band_record::kSoftUpper));
+  fare.softSleeperLower = Amount(band, AmountAt(set, fare_band_record::kSoftLower));
 }
 
 }  // namespace
@@ -58,11 +62,11 @@ int LookupBandFares(const FareState& q, FareSet& fare, int km, std::u16string_vi
   std::u16string_view band = FindBand(q.m_data, km, tariffCode);
   if (band.empty()) return 0;
   const size_t set = AmountSet(q);
-  fare.hardSeat = Amount(band, set, 3);
-  fare.softSeat = Amount(band, set + 3, 3);
-  fare.expressUnit = Amount(band, set + 6, 3);
+  fare.hardSeat = Amount(band, AmountAt(set, fare_band_record::kHardSeat));
+  fare.softSeat = Amount(band, AmountAt(set, fare_band_record::kSoftSeat));
+  fare.expressUnit = Amount(band, AmountAt(set, fare_band_record::kExpress));
   ReadBerths(band, set, fare);
-  fare.airConUnit = Amount(band, set + 24, 3);
+  fare.airConUnit = Amount(band, AmountAt(set, fare_band_record::kAirConUnit));
   return 1;
 }
 
@@ -77,7 +81,8 @@ int LookupStationFares(const FareState& q, FareSet& fare, std::u16string_view fr
                        std::u16string_view toStation, std::u16string_view trainRow) {
   const TimetableData& data = q.m_data;
   std::u16string_view station = data.Table(StationTable).Record(ParseLeadingInt(fromStation));
-  std::u16string_view firstField = Field(station, 10, 5), lastField = Field(station, 15, 5);
+  std::u16string_view firstField = Field(station, station_record::kFirstFare),
+                      lastField = Field(station, station_record::kLastFare);
   // A station number outside the table has no fixed fares, like one marked "99999".
   if (station.empty() || IsNone5(firstField) || IsNone5(lastField)) return 0;
   const RecordTable& fares = data.Table(StationFareTable);
@@ -85,17 +90,19 @@ int LookupStationFares(const FareState& q, FareSet& fare, std::u16string_view fr
   const int last = std::min(ParseLeadingInt(lastField), fares.size() - 1);
   for (int r = first; r <= last; ++r) {
     std::u16string_view entry = fares.Record(r);
-    if (Field(entry, 0, 4) != toStation || Field(entry, 4, 4) != trainRow) continue;
-    fare.hardSeat = Amount(entry, 8, 5);
-    fare.softSeat = Amount(entry, 13, 5);
-    fare.hardSleeperLower = Amount(entry, 28, 5);
-    fare.softSleeperLower = Amount(entry, 38, 5);
-    fare.secondClass = Amount(entry, 43, 5);
-    fare.firstClass = Amount(entry, 48, 5);
+    if (Field(entry, station_fare_record::kToStation) != toStation ||
+        Field(entry, station_fare_record::kTrain) != trainRow)
+      continue;
+    fare.hardSeat = Amount(entry, kAmounts.At(station_fare_record::kHardSeat));
+    fare.softSeat = Amount(entry, kAmounts.At(station_fare_record::kSoftSeat));
+    fare.hardSleeperLower = Amount(entry, kAmounts.At(station_fare_record::kHardLower));
+    fare.softSleeperLower = Amount(entry, kAmounts.At(station_fare_record::kSoftLower));
+    fare.secondClass = Amount(entry, kAmounts.At(station_fare_record::kSecondClass));
+    fare.firstClass = Amount(entry, kAmounts.At(station_fare_record::kFirstClass));
     if (q.m_nAllBerths == 1) {
-      fare.hardSleeperUpper = Amount(entry, 18, 5);
-      fare.hardSleeperMiddle = Amount(entry, 23, 5);
-      fare.softSleeperUpper = Amount(entry, 33, 5);
+      fare.hardSleeperUpper = Amount(entry, kAmounts.At(station_fare_record::kHardUpper));
+      fare.hardSleeperMiddle = Amount(entry, kAmounts.At(station_fare_record::kHardMiddle));
+      fare.softSleeperUpper = Amount(entry, kAmounts.At(station_fare_record::kSoftUpper));
     }
     return 1;
   }

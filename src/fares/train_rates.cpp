@@ -16,7 +16,7 @@ std::u16string_view FindRate(const TimetableData& data, std::u16string_view trai
   while (low <= high) {
     int mid = low + (high - low) / 2;
     std::u16string_view record = rates.Record(mid);
-    std::u16string_view key = Field(record, 0, 4);
+    std::u16string_view key = Field(record, rate_record::kTrain);
     if (key == trainRow) return record;
     if (TextGreater(trainRow, key))
       low = mid + 1;
@@ -36,12 +36,12 @@ void ApplyTrainRates(FareState& q, std::u16string trainRow) {
   std::u16string_view rate = FindRate(q.m_data, trainRow);
   if (rate.empty()) return;
   // A common percentage above 0 applies to every class and overrides the other three.
-  const double common = ReadAmount(Field(rate, 4, 2));
+  const double common = ReadAmount(Field(rate, rate_record::kCommon));
   double hard = 1 + common * 0.01, soft = hard, berth = hard;
   if (!(common > 0)) {
-    hard = PercentFactor(Field(rate, 6, 2));
-    soft = PercentFactor(Field(rate, 8, 2));
-    berth = PercentFactor(Field(rate, 10, 2));
+    hard = PercentFactor(Field(rate, rate_record::kHardSeat));
+    soft = PercentFactor(Field(rate, rate_record::kSoftSeat));
+    berth = PercentFactor(Field(rate, rate_record::kBerth));
   }
   q.Line().ForRunningTexts(hard, soft, berth, berth, Raise);
 }

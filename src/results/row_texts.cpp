@@ -15,10 +15,10 @@ std::u16string TwoDigits(int value) {
 }
 
 int Hours(std::u16string_view hhmm) {
-  return ParseLeadingInt(Field(hhmm, 0, 2));
+  return ReadInt(hhmm, time_field::kHour);
 }
 int Minutes(std::u16string_view hhmm) {
-  return ParseLeadingInt(Field(hhmm, 2, 2));
+  return ReadInt(hhmm, time_field::kMinute);
 }
 
 }  // namespace
@@ -40,9 +40,9 @@ std::u16string DecimalText(int value) {
 }
 
 std::u16string ClockText(std::u16string_view hhmm) {
-  std::u16string text(Field(hhmm, 0, 2));
+  std::u16string text(Field(hhmm, time_field::kHour));
   text += u':';
-  text += Field(hhmm, 2, 2);
+  text += Field(hhmm, time_field::kMinute);
   return text;
 }
 

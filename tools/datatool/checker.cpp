@@ -28,10 +28,10 @@ class Checker {
   int Rows(unsigned section) const { return d_.Table(section).size(); }
 
   // A field of decimal digits (blank-padded on the right when `padded`).
-  bool Digits(unsigned section, int row, size_t pos, size_t len, const char* what,
+  bool Digits(unsigned section, int row, const RecordField& field, const char* what,
               bool padded = false) {
-    std::u16string_view f = Field(Rec(section, row), pos, len);
-    bool ok = f.size() == len;
+    std::u16string_view f = Field(Rec(section, row), field);
+    bool ok = f.size() == field.Length();
     size_t n = padded ? TrimRight(f).size() : f.size();
     if (padded && n == 0) ok = false;
     for (size_t i = 0; i < f.size(); ++i)
@@ -40,15 +40,15 @@ class Checker {
       Problem(section, row, std::string(what) + " \"" + Utf16ToUtf8(f) + "\" is not a number");
     return ok;
   }
-  int Int(unsigned section, int row, size_t pos, size_t len) const {
-    return ParseLeadingInt(Field(Rec(section, row), pos, len));
+  int Int(unsigned section, int row, const RecordField& field) const {
+    return ReadInt(Rec(section, row), field);
   }
   // A reference to a row of `target` (or "none" when `noneOk`).
-  bool Ref(unsigned section, int row, size_t pos, size_t len, unsigned target, const char* what,
+  bool Ref(unsigned section, int row, const RecordField& field, unsigned target, const char* what,
            bool noneOk = false) {
-    std::u16string_view f = Field(Rec(section, row), pos, len);
-    if (noneOk && (len == 4 ? IsNone4(f) : IsNone5(f))) return false;
-    if (!Digits(section, row, pos, len, what)) return false;
+    std::u16string_view f = Field(Rec(section, row), field);
+    if (noneOk && (field.len == kNone4.size() ? IsNone4(f) : IsNone5(f))) return false;
+    if (!Digits(section, row, field, what)) return false;
     int r = ParseLeadingInt(f);
     if (r >= Rows(target)) {
       Problem(section, row,
@@ -59,12 +59,12 @@ class Checker {
     return true;
   }
   // An inclusive range of `target` rows; an empty range has last = first - 1.
-  bool Range(unsigned section, int row, size_t pos, size_t len, unsigned target, const char* what,
-             int& first, int& last) {
-    if (!Digits(section, row, pos, len, what) || !Digits(section, row, pos + len, len, what))
+  bool Range(unsigned section, int row, const RecordField& firstField, const RecordField& lastField,
+             unsigned target, const char* what, int& first, int& last) {
+    if (!Digits(section, row, firstField, what) || !Digits(section, row, lastField, what))
       return false;
-    first = Int(section, row, pos, len);
-    last = Int(section, row, pos + len, len);
+    first = Int(section, row, firstField);
+    last = Int(section, row, lastField);
     if (last != first - 1 && (last < first || last >= Rows(target))) {
       Problem(section, row,
               std::string(what) + " " + std::to_string(first) + "-" + std::to_string(last) +
@@ -74,12 +74,12 @@ class Checker {
     }
     return true;
   }
-  void Time(unsigned section, int row, size_t pos, const char* what, bool blankOk) {
-    std::u16string_view t = Field(Rec(section, row), pos, 4);
-    if (blankOk && t == u"    ") return;
-    bool ok = t.size() == 4 &&
+  void Time(unsigned section, int row, const RecordField& field, const char* what, bool blankOk) {
+    std::u16string_view t = Field(Rec(section, row), field);
+    if (blankOk && t == std::u16string(field.len, u' ')) return;
+    bool ok = t.size() == field.len &&
               std::all_of(t.begin(), t.end(), [](char16_t c) { return c >= u'0' && c <= u'9'; });
-    ok = ok && (t[0] - u'0') * 10 + (t[1] - u'0') <= 23 && t[2] <= u'5';
+    ok = ok && ReadInt(t, time_field::kHour) <= 23 && t[time_field::kMinute.pos] <= u'5';
     if (!ok)
       Problem(section, row, std::string(what) + " \"" + Utf16ToUtf8(t) + "\" is not a time HHMM");
   }
@@ -102,32 +102,35 @@ void Checker::Stations() {
   if (Rows(StationTable) > kMaxStations) problems.push_back("more than 9998 stations");
   std::vector<int> keysOf(static_cast<size_t>(Rows(StationTable)), 0);
   for (int r = 0; r < Rows(StationKeyTable); ++r) {
-    std::u16string_view key = Field(Rec(StationKeyTable, r), 0, 5);
+    std::u16string_view key = Field(Rec(StationKeyTable, r), station_key_record::kKey);
     std::u16string_view k = TrimRight(key);
     bool ok = !k.empty() &&
               std::all_of(k.begin(), k.end(), [](char16_t c) { return c >= u'A' && c <= u'Z'; });
     if (!ok) Problem(StationKeyTable, r, "key \"" + Utf16ToUtf8(key) + "\" is not capital letters");
-    if (r > 0 && TextGreater(Field(Rec(StationKeyTable, r - 1), 0, 5), key))
+    if (r > 0 && TextGreater(Field(Rec(StationKeyTable, r - 1), station_key_record::kKey), key))
       Problem(StationKeyTable, r, "keys are not in ascending order");
-    if (Ref(StationKeyTable, r, 5, 4, StationTable, "station"))
-      ++keysOf[static_cast<size_t>(Int(StationKeyTable, r, 5, 4))];
+    if (Ref(StationKeyTable, r, station_key_record::kStation, StationTable, "station"))
+      ++keysOf[static_cast<size_t>(Int(StationKeyTable, r, station_key_record::kStation))];
   }
   for (size_t s = 0; s < keysOf.size(); ++s)
     if (keysOf[s] != 1)
       Problem(StationTable, static_cast<int>(s),
               "the station has " + std::to_string(keysOf[s]) + " key rows; one is needed");
 
-  if (Rows(KeyLetterTable) < 26)
+  if (Rows(KeyLetterTable) < key_letter_record::kLetters)
     problems.push_back("KeyLetterTable has " + std::to_string(Rows(KeyLetterTable)) +
                        " rows; the letters A-Z need 26");
   for (int r = 0; r < Rows(KeyLetterTable); ++r) {
-    char16_t letter = static_cast<char16_t>(u'A' + r);
+    using namespace key_letter_record;
+    char16_t letter = static_cast<char16_t>(kLetterOfFirstRow + r);
     int first = -1, last = -2;
-    bool none = IsNone4(Field(Rec(KeyLetterTable, r), 0, 4));
-    if (!none && !Range(KeyLetterTable, r, 0, 4, StationKeyTable, "key rows", first, last))
+    bool none = IsNone4(Field(Rec(KeyLetterTable, r), kFirstKey));
+    if (!none &&
+        !Range(KeyLetterTable, r, kFirstKey, kLastKey, StationKeyTable, "key rows", first, last))
       continue;
     for (int k = 0; k < Rows(StationKeyTable); ++k) {
-      bool starts = Field(Rec(StationKeyTable, k), 0, 1) == std::u16string_view(&letter, 1);
+      bool starts = Field(Rec(StationKeyTable, k), station_key_record::kKey.pos, 1) ==
+                    std::u16string_view(&letter, 1);
       if (starts != (k >= first && k <= last)) {
         Problem(KeyLetterTable, r,
                 "the key rows of the letter do not match the keys starting with it");
@@ -140,12 +143,13 @@ void Checker::Stations() {
   std::vector<int> owner(static_cast<size_t>(Rows(StopTable)), -1);
   for (int s = 0; s < Rows(StationTable); ++s) {
     std::u16string_view rec = Rec(StationTable, s);
-    std::u16string_view name = TrimRight(Field(rec, 20, 5));
+    using namespace station_record;
+    std::u16string_view name = TrimRight(Field(rec, kName));
     if (name.empty()) Problem(StationTable, s, "the station has no name");
-    if (s > 0 && CompareGbk(Field(Rec(StationTable, s - 1), 20, 5), Field(rec, 20, 5)) >= 0)
+    if (s > 0 && CompareGbk(Field(Rec(StationTable, s - 1), kName), Field(rec, kName)) >= 0)
       Problem(StationTable, s, "names are not in ascending GBK order (the name search needs it)");
     int first, last;
-    if (Range(StationTable, s, 0, 5, StopTable, "call rows", first, last))
+    if (Range(StationTable, s, kFirstCall, kLastCall, StopTable, "call rows", first, last))
       for (int c = first; c <= last; ++c) {
         if (owner[static_cast<size_t>(c)] != -1)
           Problem(StationTable, s,
@@ -153,11 +157,13 @@ void Checker::Stations() {
                       std::to_string(owner[static_cast<size_t>(c)]));
         owner[static_cast<size_t>(c)] = s;
       }
-    bool noFares = IsNone5(Field(rec, 10, 5)) || IsNone5(Field(rec, 15, 5));
-    if (!noFares) Range(StationTable, s, 10, 5, StationFareTable, "fixed-fare rows", first, last);
+    bool noFares = IsNone5(Field(rec, kFirstFare)) || IsNone5(Field(rec, kLastFare));
+    if (!noFares)
+      Range(StationTable, s, kFirstFare, kLastFare, StationFareTable, "fixed-fare rows", first,
+            last);
   }
   for (size_t c = 0; c < owner.size(); ++c) {
-    int station = Int(StopTable, static_cast<int>(c), 0, 4);
+    int station = Int(StopTable, static_cast<int>(c), stop_record::kStation);
     if (owner[c] != station)
       Problem(StopTable, static_cast<int>(c),
               "the call is at station " + std::to_string(station) +
@@ -168,30 +174,37 @@ void Checker::Stations() {
 void Checker::TrainIndexes() {
   auto letterKey = [&](int r) {
     std::u16string_view rec = Rec(LetterTrainIndex, r);
-    return std::u16string(Field(rec, 1, 4)) + std::u16string(Field(rec, 0, 1));
+    return std::u16string(Field(rec, letter_index_record::kNumberPart)) +
+           std::u16string(Field(rec, letter_index_record::kPrefix));
   };
   for (int r = 0; r < Rows(NumberTrainIndex); ++r) {
-    Ref(NumberTrainIndex, r, 5, 4, TrainTable, "train row");
-    std::u16string_view key = Field(Rec(NumberTrainIndex, r), 0, 5);
-    if (r > 0 && TextGreater(Field(Rec(NumberTrainIndex, r - 1), 0, 5), key))
+    Ref(NumberTrainIndex, r, number_index_record::kTrain, TrainTable, "train row");
+    std::u16string_view key = Field(Rec(NumberTrainIndex, r), number_index_record::kNumber);
+    if (r > 0 &&
+        TextGreater(Field(Rec(NumberTrainIndex, r - 1), number_index_record::kNumber), key))
       Problem(NumberTrainIndex, r, "keys are not in ascending order (the number search needs it)");
   }
   for (int r = 0; r < Rows(LetterTrainIndex); ++r) {
-    Ref(LetterTrainIndex, r, 5, 4, TrainTable, "train row");
+    Ref(LetterTrainIndex, r, letter_index_record::kTrain, TrainTable, "train row");
     if (r > 0 && TextGreater(letterKey(r - 1), letterKey(r)))
       Problem(LetterTrainIndex, r, "keys are not in ascending order of number part and prefix");
   }
-  if (Rows(TrainDigitTable) != 10)
+  if (Rows(TrainDigitTable) != train_digit_record::kDigits)
     problems.push_back("TrainDigitTable has " + std::to_string(Rows(TrainDigitTable)) +
                        " rows; the digits 0-9 need 10");
-  for (int d = 0; d < Rows(TrainDigitTable) && d < 10; ++d) {
-    char16_t digit = static_cast<char16_t>(u'0' + d);
+  using namespace train_digit_record;
+  for (int d = 0; d < Rows(TrainDigitTable) && d < kDigits; ++d) {
+    char16_t digit = static_cast<char16_t>(kDigitOfFirstRow + d);
     for (int which = 0; which < 2; ++which) {
       unsigned index = which == 0 ? NumberTrainIndex : LetterTrainIndex;
-      size_t keyPos = which == 0 ? 0 : 1;
+      size_t keyPos =
+          which == 0 ? number_index_record::kNumber.pos : letter_index_record::kNumberPart.pos;
+      const RecordField& firstField = which == 0 ? kFirstNumber : kFirstLetter;
+      const RecordField& lastField = which == 0 ? kLastNumber : kLastLetter;
       int first = -1, last = -2;
-      bool none = IsNone4(Field(Rec(TrainDigitTable, d), 8 * which, 4));
-      if (!none && !Range(TrainDigitTable, d, 8 * which, 4, index, "index rows", first, last))
+      bool none = IsNone4(Field(Rec(TrainDigitTable, d), firstField));
+      if (!none &&
+          !Range(TrainDigitTable, d, firstField, lastField, index, "index rows", first, last))
         continue;
       for (int k = 0; k < Rows(index); ++k) {
         bool starts = Field(Rec(index, k), keyPos, 1) == std::u16string_view(&digit, 1);
@@ -211,26 +224,28 @@ void Checker::Trains() {
   if (Rows(StopTable) > kMaxCalls) problems.push_back("more than 99998 calls");
   std::vector<int> runOf(static_cast<size_t>(Rows(TrainStopTable)), -1);
   for (int t = 0; t < Rows(TrainTable); ++t) {
+    using namespace train_record;
     std::u16string_view rec = Rec(TrainTable, t);
-    std::u16string_view attrs = Field(rec, 20, 4);
+    std::u16string_view attrs = Field(rec, kAttributes);
     if (attrs.size() != 4 || (attrs[0] != u'0' && attrs[0] != u'1') || attrs[1] < u'0' ||
         attrs[1] > u'7' || (attrs[2] != u'0' && attrs[2] != u'1') ||
         (attrs[3] != u'0' && attrs[3] != u'1'))
       Problem(TrainTable, t,
               "attributes \"" + Utf16ToUtf8(attrs) + "\" are not 4 characters 1/0, 0-7, 1/0, 1/0");
-    std::u16string_view ac = Field(rec, 57, 1);
+    std::u16string_view ac = Field(rec, kAirCon);
     if (ac != u"0" && ac != u"1")
       Problem(TrainTable, t, "air-conditioning flag \"" + Utf16ToUtf8(ac) + "\" is not 0 or 1");
-    if (Field(rec, 32, 1) == u"-") {
-      Ref(TrainTable, t, 33, 4, TrainFareTable, "fare-plan row");
+    if (Field(rec, kFareKind) == kFarePlanMark) {
+      Ref(TrainTable, t, kFarePlan, TrainFareTable, "fare-plan row");
     } else {
-      Digits(TrainTable, t, 33, 2, "percentage A");
-      Digits(TrainTable, t, 35, 2, "percentage B");
+      Digits(TrainTable, t, kPercentA, "percentage A");
+      Digits(TrainTable, t, kPercentB, "percentage B");
     }
     int first, last;
-    bool origin = Ref(TrainTable, t, 47, 5, StopTable, "origin call", true);
-    bool terminal = Ref(TrainTable, t, 52, 5, StopTable, "terminal call", true);
-    if (!Range(TrainTable, t, 37, 5, TrainStopTable, "run rows", first, last)) continue;
+    bool origin = Ref(TrainTable, t, kOriginCall, StopTable, "origin call", true);
+    bool terminal = Ref(TrainTable, t, kTerminalCall, StopTable, "terminal call", true);
+    if (!Range(TrainTable, t, kFirstRun, kLastRun, TrainStopTable, "run rows", first, last))
+      continue;
     int previousSeq = -1;
     for (int r = first; r <= last; ++r) {
       if (runOf[static_cast<size_t>(r)] != -1)
@@ -238,51 +253,56 @@ void Checker::Trains() {
                 "run row " + std::to_string(r) + " also belongs to train " +
                     std::to_string(runOf[static_cast<size_t>(r)]));
       runOf[static_cast<size_t>(r)] = t;
-      if (!Ref(TrainStopTable, r, 0, 5, StopTable, "call")) continue;
-      int call = Int(TrainStopTable, r, 0, 5);
-      if (Int(StopTable, call, 4, 4) != t)
+      if (!Ref(TrainStopTable, r, train_stop_record::kCall, StopTable, "call")) continue;
+      int call = Int(TrainStopTable, r, train_stop_record::kCall);
+      if (Int(StopTable, call, stop_record::kTrain) != t)
         Problem(TrainStopTable, r,
                 "call " + std::to_string(call) + " is not a call of train " + std::to_string(t));
-      int seq = Int(StopTable, call, 8, 2);
+      int seq = Int(StopTable, call, stop_record::kSeq);
       if (seq <= previousSeq)
         Problem(TrainStopTable, r,
                 "the calls of train " + std::to_string(t) + " are not in running order");
       previousSeq = seq;
-      if (r == first && origin && Int(TrainTable, t, 47, 5) != call)
+      if (r == first && origin && Int(TrainTable, t, kOriginCall) != call)
         Problem(TrainTable, t, "the origin call is not the first call of the run");
-      if (r == last && terminal && Int(TrainTable, t, 52, 5) != call)
+      if (r == last && terminal && Int(TrainTable, t, kTerminalCall) != call)
         Problem(TrainTable, t, "the terminal call is not the last call of the run");
-      if (r == first && Field(rec, 24, 4) != Field(Rec(StopTable, call), 0, 4))
+      if (r == first &&
+          Field(rec, kOriginStation) != Field(Rec(StopTable, call), stop_record::kStation))
         Problem(TrainTable, t, "the origin station is not the station of the first call");
-      if (r == last && Field(rec, 28, 4) != Field(Rec(StopTable, call), 0, 4))
+      if (r == last &&
+          Field(rec, kTerminalStation) != Field(Rec(StopTable, call), stop_record::kStation))
         Problem(TrainTable, t, "the terminal station is not the station of the last call");
     }
     if (first <= last) {
-      Ref(TrainTable, t, 24, 4, StationTable, "origin station");
-      Ref(TrainTable, t, 28, 4, StationTable, "terminal station");
+      Ref(TrainTable, t, kOriginStation, StationTable, "origin station");
+      Ref(TrainTable, t, kTerminalStation, StationTable, "terminal station");
     }
   }
   for (int r = 0; r < Rows(TrainFareTable); ++r) {
     std::u16string_view rec = Rec(TrainFareTable, r);
-    for (size_t s = 0; s < 6; ++s) {
-      if (Field(rec, s, 1) == u" ") continue;
-      Digits(TrainFareTable, r, 6 + 2 * s, 2, "percentage A");
-      Digits(TrainFareTable, r, 18 + 2 * s, 2, "percentage B");
+    using namespace fare_plan_record;
+    for (size_t s = 0; s < kSegments; ++s) {
+      if (Field(rec, kKind.At(s)) == u" ") continue;
+      Digits(TrainFareTable, r, kPercentA.At(s), "percentage A");
+      Digits(TrainFareTable, r, kPercentB.At(s), "percentage B");
     }
   }
   for (int c = 0; c < Rows(StopTable); ++c) {
-    Ref(StopTable, c, 4, 4, TrainTable, "train row");
-    Digits(StopTable, c, 8, 2, "sequence number");
-    Digits(StopTable, c, 10, 4, "distance");
-    Time(StopTable, c, 14, "arrival", true);
-    Time(StopTable, c, 18, "departure", true);
-    std::u16string_view day = Field(Rec(StopTable, c), 22, 1);
+    using namespace stop_record;
+    Ref(StopTable, c, kTrain, TrainTable, "train row");
+    Digits(StopTable, c, kSeq, "sequence number");
+    Digits(StopTable, c, kKm, "distance");
+    Time(StopTable, c, kArrive, "arrival", true);
+    Time(StopTable, c, kDepart, "departure", true);
+    std::u16string_view day = Field(Rec(StopTable, c), kDay);
     if (day.size() != 1 || day[0] < u'0' || day[0] > u'3')
       Problem(StopTable, c, "day \"" + Utf16ToUtf8(day) + "\" is not 0-3");
-    Ref(StopTable, c, 28, 5, FareDistanceTable, "fare-distance row", true);
+    Ref(StopTable, c, kFareRow, FareDistanceTable, "fare-distance row", true);
   }
   for (int r = 0; r < Rows(FareDistanceTable); ++r)
-    for (size_t k = 0; k < 7; ++k) Digits(FareDistanceTable, r, 4 * k, 4, "fare distance");
+    for (size_t k = 0; k < fare_distance_record::kKm.count; ++k)
+      Digits(FareDistanceTable, r, fare_distance_record::kKm.At(k), "fare distance");
 }
 
 void Checker::Fares() {
@@ -290,28 +310,39 @@ void Checker::Fares() {
     problems.push_back("the kept record counts differ from the tables");
   for (int r = 0; r < Rows(FareBandIndexTable); ++r) {
     int first, last;
-    if (!Range(FareBandIndexTable, r, 3, 4, FareBandTable, "band rows", first, last)) continue;
+    using namespace fare_band_record;
+    if (!Range(FareBandIndexTable, r, fare_band_index_record::kFirstBand,
+               fare_band_index_record::kLastBand, FareBandTable, "band rows", first, last))
+      continue;
     for (int b = first; b <= last; ++b) {
-      if (!Digits(FareBandTable, b, 3, 4, "lowest distance") ||
-          !Digits(FareBandTable, b, 7, 4, "highest distance"))
+      if (!Digits(FareBandTable, b, kLowestKm, "lowest distance") ||
+          !Digits(FareBandTable, b, kHighestKm, "highest distance"))
         continue;
-      for (size_t k = 0; k < 18; ++k) Digits(FareBandTable, b, 11 + 3 * k, 3, "amount");
-      if (Int(FareBandTable, b, 3, 4) > Int(FareBandTable, b, 7, 4))
+      for (size_t k = 0; k < kAmounts.count; ++k)
+        Digits(FareBandTable, b, kAmounts.At(k), "amount");
+      for (size_t k = 0; k < kAirConAmounts.count; ++k)
+        Digits(FareBandTable, b, kAirConAmounts.At(k), "amount");
+      if (Int(FareBandTable, b, kLowestKm) > Int(FareBandTable, b, kHighestKm))
         Problem(FareBandTable, b, "the band ends before it begins");
-      if (b > first && Int(FareBandTable, b, 3, 4) <= Int(FareBandTable, b - 1, 7, 4))
+      if (b > first && Int(FareBandTable, b, kLowestKm) <= Int(FareBandTable, b - 1, kHighestKm))
         Problem(FareBandTable, b,
                 "bands of a tariff must ascend without overlap (the band search needs it)");
     }
   }
   for (int r = 0; r < Rows(StationFareTable); ++r) {
-    Ref(StationFareTable, r, 0, 4, StationTable, "alighting station");
-    Ref(StationFareTable, r, 4, 4, TrainTable, "train row");
-    for (size_t k = 0; k < 9; ++k) Digits(StationFareTable, r, 8 + 5 * k, 5, "amount");
+    using namespace station_fare_record;
+    Ref(StationFareTable, r, kToStation, StationTable, "alighting station");
+    Ref(StationFareTable, r, kTrain, TrainTable, "train row");
+    for (size_t k = 0; k < kAmounts.count; ++k)
+      Digits(StationFareTable, r, kAmounts.At(k), "amount");
   }
   for (int r = 0; r < Rows(RateTable); ++r) {
-    Ref(RateTable, r, 0, 4, TrainTable, "train row");
-    for (size_t k = 0; k < 5; ++k) Digits(RateTable, r, 4 + 2 * k, 2, "percentage");
-    if (r > 0 && !TextGreater(Field(Rec(RateTable, r), 0, 4), Field(Rec(RateTable, r - 1), 0, 4)))
+    using namespace rate_record;
+    Ref(RateTable, r, kTrain, TrainTable, "train row");
+    for (const RecordField& f : {kCommon, kHardSeat, kSoftSeat, kBerth, kExtra})
+      Digits(RateTable, r, f, "percentage");
+    if (r > 0 &&
+        !TextGreater(Field(Rec(RateTable, r), kTrain), Field(Rec(RateTable, r - 1), kTrain)))
       Problem(RateTable, r, "keys are not in strictly ascending order (the rate search needs it)");
   }
 }
@@ -333,13 +364,11 @@ std::vector<std::string> CheckDataFiles(std::string_view index, std::string_view
   // Bytes: GBK text without NUL, the name field of a station the only non-ASCII field.
   size_t at = 0, total = 0;
   for (unsigned k = 0; k < kSectionCount; ++k) {
-    int32_t length = 0;
-    for (int i = 3; i >= 0; --i)
-      length = length * 256 + static_cast<unsigned char>(index[4 * k + static_cast<size_t>(i)]);
+    const int32_t length = ReadSectionLength(index, k);
     const size_t width = static_cast<size_t>(kRecordWidth[k]);
     for (size_t r = 0; r * width < static_cast<size_t>(length); ++r) {
       std::string_view rec = records.substr(at + r * width, width);
-      size_t asciiPart = k == StationTable ? 20 : width;
+      const size_t asciiPart = AsciiBytes(k);
       std::string where = std::string(SectionName(k)) + " row " + std::to_string(r) + ": ";
       if (rec.find('\0') != std::string_view::npos)
         problems.push_back(where + "the record holds a NUL byte");

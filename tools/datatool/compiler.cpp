@@ -7,6 +7,8 @@
 #include "data/loader.h"
 #include "data/text_compare.h"
 #include "datatool/source_reader.h"
+#include "format/record_layouts.h"
+#include "format/record_writer.h"
 #include "platform/file_io.h"
 #include "platform/gbk_codec.h"
 #include "platform/program_dir.h"
@@ -15,21 +17,13 @@
 namespace tavra::datatool {
 namespace {
 
-std::string Num(long long value, int width) {
-  std::string s = std::to_string(value);
-  return s.size() >= static_cast<size_t>(width) ? s : std::string(width - s.size(), '0') + s;
-}
+static_assert(kFareKmCount == fare_distance_record::kKm.count);
+static_assert(kBandAmountCount == fare_band_record::kAmounts.count);
+static_assert(kStationFareAmountCount == station_fare_record::kAmounts.count);
 
 std::string Pad(std::string text, size_t width) {
   text.resize(width, ' ');
   return text;
-}
-
-// An inclusive row range; an empty one is written as first = last + 1 (never below 0).
-std::string Range(int first, int count, int width) {
-  if (count == 0)
-    return first > 0 ? Num(first, width) + Num(first - 1, width) : Num(1, width) + Num(0, width);
-  return Num(first, width) + Num(first + count - 1, width);
 }
 
 struct Call {
@@ -43,12 +37,14 @@ struct Call {
 // Sections under construction, one byte string each.
 struct Builder {
   std::array<std::string, kSectionCount> sections;
-  void Add(Section s, const std::string& record) { sections[s] += record; }
+  void Add(Section s, const RecordWriter& record) { sections[s] += record.bytes(); }
 };
 
+// The letter index's sort key: the number part, then the prefix (a blank when none).
+constexpr size_t kPartLength = letter_index_record::kNumberPart.len;
 std::string LetterIndexKey(const std::string& number) {
   bool lettered = number[0] >= 'A' && number[0] <= 'Z';
-  return lettered ? Pad(number.substr(1), 4) + number[0] : Pad(number, 4) + ' ';
+  return lettered ? Pad(number.substr(1), kPartLength) + number[0] : Pad(number, kPartLength) + ' ';
 }
 
 }  // namespace
@@ -71,17 +67,24 @@ bool CompileSource(const TimetableSource& src, DataFiles& out, std::vector<Sourc
 
   // Spelling keys, sorted by key, and the run of each initial letter.
   std::vector<std::pair<std::string, int>> keys;
-  for (const auto& s : src.stations) keys.emplace_back(Pad(s.key, 5), stationNo[s.name]);
+  for (const auto& s : src.stations)
+    keys.emplace_back(Pad(s.key, station_key_record::kKey.len), stationNo[s.name]);
   std::sort(keys.begin(), keys.end());
-  for (const auto& [key, number] : keys) b.Add(StationKeyTable, key + Num(number, 4));
+  for (const auto& [key, number] : keys)
+    b.Add(StationKeyTable, RecordWriter(StationKeyTable)
+                               .Text(station_key_record::kKey, key)
+                               .Number(station_key_record::kStation, number));
   for (char letter = 'A'; letter <= 'Z'; ++letter) {
     auto first =
         std::find_if(keys.begin(), keys.end(), [&](auto& k) { return k.first[0] == letter; });
     auto last = std::find_if(first, keys.end(), [&](auto& k) { return k.first[0] != letter; });
+    RecordWriter record(KeyLetterTable);
     if (first == last)
-      b.Add(KeyLetterTable, "99999999");
+      record.None(key_letter_record::kFirstKey).None(key_letter_record::kLastKey);
     else
-      b.Add(KeyLetterTable, Num(first - keys.begin(), 4) + Num(last - keys.begin() - 1, 4));
+      record.Number(key_letter_record::kFirstKey, first - keys.begin())
+          .Number(key_letter_record::kLastKey, last - keys.begin() - 1);
+    b.Add(KeyLetterTable, record);
   }
 
   std::map<std::string, int> trainRow;
@@ -120,16 +123,25 @@ bool CompileSource(const TimetableSource& src, DataFiles& out, std::vector<Sourc
     const SourceStop& s = *c.stop;
     const SourceTrain& train = src.trains[static_cast<size_t>(c.train)];
     std::string run = s.run.empty() ? TrainNumbers(train).front() : s.run;
-    std::string fareRow = "99999";
+    using namespace stop_record;
+    RecordWriter record(StopTable);
+    record.Number(kStation, c.station)
+        .Number(kTrain, c.train)
+        .Number(kSeq, c.seq)
+        .Number(kKm, s.km)
+        .Text(kArrive, s.arrive)
+        .Text(kDepart, s.depart)
+        .Number(kDay, s.day)
+        .Text(kRunNumber, run)
+        .None(kFareRow);
     if (s.hasFareKm) {
-      std::string distances;
-      for (int km : s.fareKm) distances += Num(km, 4);
+      RecordWriter distances(FareDistanceTable);
+      for (size_t k = 0; k < s.fareKm.size(); ++k)
+        distances.Number(fare_distance_record::kKm.At(k), s.fareKm[k]);
       b.Add(FareDistanceTable, distances);
-      fareRow = Num(fareRows++, 5);
+      record.Number(kFareRow, fareRows++);
     }
-    b.Add(StopTable, Num(c.station, 4) + Num(c.train, 4) + Num(c.seq, 2) + Num(s.km, 4) +
-                         Pad(s.arrive, 4) + Pad(s.depart, 4) + Num(s.day, 1) + Pad(run, 5) +
-                         fareRow);
+    b.Add(StopTable, record);
   }
 
   // Station records: calls and fixed fares of each station.
@@ -141,19 +153,24 @@ bool CompileSource(const TimetableSource& src, DataFiles& out, std::vector<Sourc
   int callRow = 0, fareRow = 0;
   for (size_t n = 0; n < stationOrder.size(); ++n) {
     const SourceStation& s = src.stations[static_cast<size_t>(stationOrder[n])];
-    std::string record = Range(callRow, callsAt[n], 5);
+    RecordWriter record(StationTable);
+    record.Range(station_record::kFirstCall, station_record::kLastCall, callRow, callsAt[n]);
     callRow += callsAt[n];
     const auto& fares = faresFrom[n];
-    record += fares.empty() ? "9999999999" : Range(fareRow, static_cast<int>(fares.size()), 5);
+    if (fares.empty())
+      record.None(station_record::kFirstFare).None(station_record::kLastFare);
+    else
+      record.Range(station_record::kFirstFare, station_record::kLastFare, fareRow,
+                   static_cast<int>(fares.size()));
     for (const SourceStationFare* f : fares) {
-      std::string amounts;
-      for (int a : f->amounts) amounts += Num(a, 5);
-      b.Add(StationFareTable,
-            Num(stationNo.at(f->to), 4) + Num(trainRow.at(f->train), 4) + amounts);
+      using namespace station_fare_record;
+      RecordWriter entry(StationFareTable);
+      entry.Number(kToStation, stationNo.at(f->to)).Number(kTrain, trainRow.at(f->train));
+      for (size_t k = 0; k < f->amounts.size(); ++k) entry.Number(kAmounts.At(k), f->amounts[k]);
+      b.Add(StationFareTable, entry);
       ++fareRow;
     }
-    std::string name = Utf16ToGbk(s.name);
-    b.Add(StationTable, record + Pad(name, 10));
+    b.Add(StationTable, record.Text(station_record::kName, Utf16ToGbk(s.name)));
   }
 
   // Trains, their runs and fare plans.
@@ -161,33 +178,45 @@ bool CompileSource(const TimetableSource& src, DataFiles& out, std::vector<Sourc
   for (size_t t = 0; t < src.trains.size(); ++t) {
     const SourceTrain& train = src.trains[t];
     const auto& run = callsOfTrain[t];
-    std::string record = Pad(train.number, 19) + train.classCode + train.seats;
+    using namespace train_record;
+    RecordWriter record(TrainTable);
+    record.Text(kNumber, train.number)
+        .Text(kClass, std::string(1, train.classCode))
+        .Text(kAttributes, train.seats);
     if (run.empty()) {
-      record += "99999999";
+      record.None(kOriginStation).None(kTerminalStation);
     } else {
-      record += Num(calls[run.front()].station, 4) + Num(calls[run.back()].station, 4);
+      record.Number(kOriginStation, calls[run.front()].station)
+          .Number(kTerminalStation, calls[run.back()].station);
     }
     if (train.fares.size() == 1) {
       const FareSegment& f = train.fares[0];
-      record += std::string(1, f.kind) + Num(f.percentA, 2) + Num(f.percentB, 2);
+      record.Text(kFareKind, std::string(1, f.kind))
+          .Number(kPercentA, f.percentA)
+          .Number(kPercentB, f.percentB);
     } else {
-      record += "-" + Num(planRow++, 4);
-      std::string kinds, a, pb, tariffs;
-      for (size_t s = 0; s < 6; ++s) {
-        const FareSegment* f = s < train.fares.size() ? &train.fares[s] : nullptr;
-        kinds += f ? f->kind : ' ';
-        a += f ? Num(f->percentA, 2) : "  ";
-        pb += f ? Num(f->percentB, 2) : "  ";
-        if (s > 0) tariffs += f ? Pad(f->tariff, 3) : "   ";
+      record.Text(kFareKind, std::string(1, static_cast<char>(kFarePlanMark[0])))
+          .Number(kFarePlan, planRow++);
+      RecordWriter plan(TrainFareTable);
+      for (size_t s = 0; s < train.fares.size() && s < fare_plan_record::kSegments; ++s) {
+        const FareSegment& f = train.fares[s];
+        plan.Text(fare_plan_record::kKind.At(s), std::string(1, f.kind))
+            .Number(fare_plan_record::kPercentA.At(s), f.percentA)
+            .Number(fare_plan_record::kPercentB.At(s), f.percentB);
+        if (s > 0) plan.Text(fare_plan_record::kTariff.At(s - 1), f.tariff);
       }
-      b.Add(TrainFareTable, kinds + a + pb + tariffs);
+      b.Add(TrainFareTable, plan);
     }
-    record += Range(runRow, static_cast<int>(run.size()), 5);
-    for (size_t c : run) b.Add(TrainStopTable, Num(stopRow[c], 5));
+    record.Range(kFirstRun, kLastRun, runRow, static_cast<int>(run.size()));
+    for (size_t c : run)
+      b.Add(TrainStopTable,
+            RecordWriter(TrainStopTable).Number(train_stop_record::kCall, stopRow[c]));
     runRow += static_cast<int>(run.size());
-    record +=
-        run.empty() ? "9999999999" : Num(stopRow[run.front()], 5) + Num(stopRow[run.back()], 5);
-    record += std::string(1, train.airCon) + train.extra;
+    if (run.empty())
+      record.None(kOriginCall).None(kTerminalCall);
+    else
+      record.Number(kOriginCall, stopRow[run.front()]).Number(kTerminalCall, stopRow[run.back()]);
+    record.Text(kAirCon, std::string(1, train.airCon)).Text(kExtra, std::string(1, train.extra));
     b.Add(TrainTable, record);
   }
 
@@ -198,24 +227,39 @@ bool CompileSource(const TimetableSource& src, DataFiles& out, std::vector<Sourc
     for (const std::string& n : TrainNumbers(src.trains[t])) {
       bool digitFirst = n[0] >= '0' && n[0] <= '9';
       if (digitFirst && n.size() >= 4)
-        byNumber.emplace_back(Pad(n, 5), static_cast<int>(t));
+        byNumber.emplace_back(Pad(n, number_index_record::kNumber.len), static_cast<int>(t));
       else
         byLetter.emplace_back(LetterIndexKey(n), static_cast<int>(t));
     }
   std::stable_sort(byNumber.begin(), byNumber.end());
   std::stable_sort(byLetter.begin(), byLetter.end());
-  for (const auto& [key, row] : byNumber) b.Add(NumberTrainIndex, key + Num(row, 4));
+  for (const auto& [key, row] : byNumber)
+    b.Add(NumberTrainIndex, RecordWriter(NumberTrainIndex)
+                                .Text(number_index_record::kNumber, key)
+                                .Number(number_index_record::kTrain, row));
   for (const auto& [key, row] : byLetter)
-    b.Add(LetterTrainIndex, key.substr(4, 1) + key.substr(0, 4) + Num(row, 4));
-  auto bucket = [](const std::vector<std::pair<std::string, int>>& index, char digit) {
+    b.Add(LetterTrainIndex, RecordWriter(LetterTrainIndex)
+                                .Text(letter_index_record::kPrefix, key.substr(kPartLength))
+                                .Text(letter_index_record::kNumberPart, key.substr(0, kPartLength))
+                                .Number(letter_index_record::kTrain, row));
+  auto bucket = [](RecordWriter& record, const RecordField& firstField,
+                   const RecordField& lastField,
+                   const std::vector<std::pair<std::string, int>>& index, char digit) {
     auto first =
         std::find_if(index.begin(), index.end(), [&](auto& e) { return e.first[0] == digit; });
     auto last = std::find_if(first, index.end(), [&](auto& e) { return e.first[0] != digit; });
-    if (first == last) return std::string("99999999");
-    return Num(first - index.begin(), 4) + Num(last - index.begin() - 1, 4);
+    if (first == last)
+      record.None(firstField).None(lastField);
+    else
+      record.Number(firstField, first - index.begin()).Number(lastField, last - index.begin() - 1);
   };
-  for (char d = '0'; d <= '9'; ++d)
-    b.Add(TrainDigitTable, bucket(byNumber, d) + bucket(byLetter, d));
+  for (char d = '0'; d <= '9'; ++d) {
+    using namespace train_digit_record;
+    RecordWriter record(TrainDigitTable);
+    bucket(record, kFirstNumber, kLastNumber, byNumber, d);
+    bucket(record, kFirstLetter, kLastLetter, byLetter, d);
+    b.Add(TrainDigitTable, record);
+  }
 
   // Fare bands: tariffs in the order they first appear, each tariff's bands by distance.
   std::vector<std::string> tariffs;
@@ -229,11 +273,19 @@ bool CompileSource(const TimetableSource& src, DataFiles& out, std::vector<Sourc
     auto& bands = bandsOf[tariff];
     std::stable_sort(bands.begin(), bands.end(),
                      [](auto* x, auto* y) { return x->fromKm < y->fromKm; });
-    b.Add(FareBandIndexTable, tariff + Range(bandRow, static_cast<int>(bands.size()), 4));
+    b.Add(FareBandIndexTable,
+          RecordWriter(FareBandIndexTable)
+              .Text(fare_band_index_record::kTariff, tariff)
+              .Range(fare_band_index_record::kFirstBand, fare_band_index_record::kLastBand, bandRow,
+                     static_cast<int>(bands.size())));
     for (const SourceFareBand* band : bands) {
-      std::string record = tariff + Num(band->fromKm, 4) + Num(band->toKm, 4);
-      for (int a : band->amounts) record += Num(a, 3);
-      for (int a : band->acAmounts) record += Num(a, 3);
+      using namespace fare_band_record;
+      RecordWriter record(FareBandTable);
+      record.Text(kTariff, tariff).Number(kLowestKm, band->fromKm).Number(kHighestKm, band->toKm);
+      for (size_t k = 0; k < band->amounts.size(); ++k) {
+        record.Number(kAmounts.At(k), band->amounts[k]);
+        record.Number(kAirConAmounts.At(k), band->acAmounts[k]);
+      }
       b.Add(FareBandTable, record);
       ++bandRow;
     }
@@ -242,23 +294,28 @@ bool CompileSource(const TimetableSource& src, DataFiles& out, std::vector<Sourc
   std::vector<std::pair<int, const SourceRate*>> rates;
   for (const auto& r : src.rates) rates.emplace_back(trainRow.at(r.train), &r);
   std::sort(rates.begin(), rates.end(), [](auto& x, auto& y) { return x.first < y.first; });
-  for (const auto& [row, r] : rates)
-    b.Add(RateTable, Num(row, 4) + Num(r->common, 2) + Num(r->hardSeat, 2) + Num(r->softSeat, 2) +
-                         Num(r->berth, 2) + Num(r->extra, 2));
+  for (const auto& [row, r] : rates) {
+    using namespace rate_record;
+    b.Add(RateTable, RecordWriter(RateTable)
+                         .Number(kTrain, row)
+                         .Number(kCommon, r->common)
+                         .Number(kHardSeat, r->hardSeat)
+                         .Number(kSoftSeat, r->softSeat)
+                         .Number(kBerth, r->berth)
+                         .Number(kExtra, r->extra));
+  }
 
-  for (const auto& line : src.spare) b.Add(SpareTable, Utf16ToGbk(line));
+  for (const auto& line : src.spare)
+    b.Add(SpareTable, RecordWriter(SpareTable).Text(spare_record::kText, Utf16ToGbk(line)));
 
   out.index.clear();
   out.records.clear();
-  auto putInt = [&](int32_t v) {
-    for (int i = 0; i < 4; ++i)
-      out.index.push_back(static_cast<char>((static_cast<uint32_t>(v) >> (8 * i)) & 0xFF));
-  };
   for (unsigned k = 0; k < kSectionCount; ++k) {
-    putInt(static_cast<int32_t>(b.sections[k].size()));
+    WriteIndexInt(out.index, index_file::kSectionLength.At(k),
+                  static_cast<int32_t>(b.sections[k].size()));
     out.records += b.sections[k];
   }
-  putInt(src.version);
+  WriteIndexInt(out.index, index_file::kDataVersion, src.version);
   return true;
 }
 

@@ -23,8 +23,9 @@ std::string Ascii(std::u16string_view text) {
 std::string Trimmed(std::u16string_view text) {
   return Ascii(Trim(text));
 }
-int Int(std::u16string_view record, size_t pos, size_t len) {
-  return ParseLeadingInt(Field(record, pos, len));
+// The one character of `field`, or `fallback` in a record cut short before it.
+char CharAt(std::u16string_view record, const RecordField& field, char fallback) {
+  return static_cast<char>(record.size() > field.pos ? record[field.pos] : fallback);
 }
 
 class Dump {
@@ -48,17 +49,19 @@ class Dump {
     std::vector<std::string> keyOf(static_cast<size_t>(stations.size()));
     const RecordTable& keys = data_.Table(StationKeyTable);
     for (int r = 0; r < keys.size(); ++r) {
-      int number = Int(keys.Record(r), 5, 4);
+      int number = ReadInt(keys.Record(r), station_key_record::kStation);
       if (Valid(StationTable, number, StationKeyTable, r) &&
           keyOf[static_cast<size_t>(number)].empty())
-        keyOf[static_cast<size_t>(number)] = Trimmed(Field(keys.Record(r), 0, 5));
+        keyOf[static_cast<size_t>(number)] =
+            Trimmed(Field(keys.Record(r), station_key_record::kKey));
     }
     for (int s = 0; s < stations.size(); ++s) {
       if (keyOf[static_cast<size_t>(s)].empty())
         errors_.push_back({SectionName(StationTable), s + 1, 0, "the station has no spelling key"});
-      src.stations.push_back({std::u16string(TrimRight(Field(stations.Record(s), 20, 5))),
-                              keyOf[static_cast<size_t>(s)],
-                              {}});
+      src.stations.push_back(
+          {std::u16string(TrimRight(Field(stations.Record(s), station_record::kName))),
+           keyOf[static_cast<size_t>(s)],
+           {}});
     }
 
     // The numbers each train is indexed under, in index order.
@@ -66,33 +69,35 @@ class Dump {
     std::vector<std::vector<std::string>> numbers(static_cast<size_t>(trainTable.size()));
     const RecordTable& byNumber = data_.Table(NumberTrainIndex);
     for (int r = 0; r < byNumber.size(); ++r) {
-      int row = Int(byNumber.Record(r), 5, 4);
+      int row = ReadInt(byNumber.Record(r), number_index_record::kTrain);
       if (Valid(TrainTable, row, NumberTrainIndex, r))
-        numbers[static_cast<size_t>(row)].push_back(Trimmed(Field(byNumber.Record(r), 0, 5)));
+        numbers[static_cast<size_t>(row)].push_back(
+            Trimmed(Field(byNumber.Record(r), number_index_record::kNumber)));
     }
     const RecordTable& byLetter = data_.Table(LetterTrainIndex);
     for (int r = 0; r < byLetter.size(); ++r) {
       std::u16string_view rec = byLetter.Record(r);
-      int row = Int(rec, 5, 4);
+      int row = ReadInt(rec, letter_index_record::kTrain);
       if (Valid(TrainTable, row, LetterTrainIndex, r))
-        numbers[static_cast<size_t>(row)].push_back(Trimmed(Field(rec, 0, 1)) +
-                                                    Trimmed(Field(rec, 1, 4)));
+        numbers[static_cast<size_t>(row)].push_back(
+            Trimmed(Field(rec, letter_index_record::kPrefix)) +
+            Trimmed(Field(rec, letter_index_record::kNumberPart)));
     }
 
     TrainInfo info;
     for (int t = 0; t < trainTable.size(); ++t) {
       std::u16string_view rec = trainTable.Record(t);
       SourceTrain train;
-      train.number = Trimmed(Field(rec, 0, 19));
-      train.classCode = static_cast<char>(rec.size() > 19 ? rec[19] : ' ');
-      train.seats = Ascii(Field(rec, 20, 4));
-      train.airCon = static_cast<char>(rec.size() > 57 ? rec[57] : '0');
-      train.extra = static_cast<char>(rec.size() > 58 ? rec[58] : ' ');
-      bool planValid =
-          Field(rec, 32, 1) != u"-" || Valid(TrainFareTable, Int(rec, 33, 4), TrainTable, t);
+      train.number = Trimmed(Field(rec, train_record::kNumber));
+      train.classCode = CharAt(rec, train_record::kClass, ' ');
+      train.seats = Ascii(Field(rec, train_record::kAttributes));
+      train.airCon = CharAt(rec, train_record::kAirCon, '0');
+      train.extra = CharAt(rec, train_record::kExtra, ' ');
+      bool planValid = Field(rec, train_record::kFareKind) != train_record::kFarePlanMark ||
+                       Valid(TrainFareTable, ReadInt(rec, train_record::kFarePlan), TrainTable, t);
       ParseTrainRecord(data_, std::u16string(rec), info);
       if (planValid) train.fares.clear();
-      for (int s = 0; planValid && s < 6; ++s) {
+      for (int s = 0; planValid && s < static_cast<int>(fare_plan_record::kSegments); ++s) {
         std::u16string_view kind = info[TrainInfo::FareKind0 + s];
         if (kind.empty() || kind == u" ") continue;
         FareSegment seg;
@@ -111,13 +116,14 @@ class Dump {
       if (indexed != own) train.numbers = numbers[static_cast<size_t>(t)];
       src.trains.push_back(train);
 
-      int first = Int(rec, 37, 5), last = Int(rec, 42, 5);
+      int first = ReadInt(rec, train_record::kFirstRun),
+          last = ReadInt(rec, train_record::kLastRun);
       for (int r = first; r <= last; ++r) {
         if (!Valid(TrainStopTable, r, TrainTable, t)) break;
-        int stopRow = Int(data_.Table(TrainStopTable).Record(r), 0, 5);
+        int stopRow = ReadInt(data_.Table(TrainStopTable).Record(r), train_stop_record::kCall);
         if (!Valid(StopTable, stopRow, TrainStopTable, r)) continue;
         std::u16string_view stopRec = data_.Table(StopTable).Record(stopRow);
-        std::u16string fareField(Field(stopRec, 28, 5));
+        std::u16string fareField(Field(stopRec, stop_record::kFareRow));
         if (!IsNone5(fareField) &&
             !Valid(FareDistanceTable, ParseLeadingInt(fareField), StopTable, stopRow))
           continue;
@@ -140,16 +146,17 @@ class Dump {
     const RecordTable& bandIndex = data_.Table(FareBandIndexTable);
     for (int r = 0; r < bandIndex.size(); ++r) {
       std::u16string_view rec = bandIndex.Record(r);
-      for (int band = Int(rec, 3, 4); band <= Int(rec, 7, 4); ++band) {
+      for (int band = ReadInt(rec, fare_band_index_record::kFirstBand);
+           band <= ReadInt(rec, fare_band_index_record::kLastBand); ++band) {
         if (!Valid(FareBandTable, band, FareBandIndexTable, r)) break;
         std::u16string_view b = data_.Table(FareBandTable).Record(band);
         SourceFareBand fb;
-        fb.tariff = Ascii(Field(rec, 0, 3));
-        fb.fromKm = Int(b, 3, 4);
-        fb.toKm = Int(b, 7, 4);
+        fb.tariff = Ascii(Field(rec, fare_band_index_record::kTariff));
+        fb.fromKm = ReadInt(b, fare_band_record::kLowestKm);
+        fb.toKm = ReadInt(b, fare_band_record::kHighestKm);
         for (size_t k = 0; k < kBandAmountCount; ++k) {
-          fb.amounts[k] = Int(b, 11 + 3 * k, 3);
-          fb.acAmounts[k] = Int(b, 38 + 3 * k, 3);
+          fb.amounts[k] = ReadInt(b, fare_band_record::kAmounts.At(k));
+          fb.acAmounts[k] = ReadInt(b, fare_band_record::kAirConAmounts.At(k));
         }
         src.fareBands.push_back(fb);
       }
@@ -157,21 +164,26 @@ class Dump {
 
     for (int s = 0; s < stations.size(); ++s) {
       std::u16string_view rec = stations.Record(s);
-      if (IsNone5(Field(rec, 10, 5)) || IsNone5(Field(rec, 15, 5))) continue;
-      for (int f = Int(rec, 10, 5); f <= Int(rec, 15, 5); ++f) {
+      if (IsNone5(Field(rec, station_record::kFirstFare)) ||
+          IsNone5(Field(rec, station_record::kLastFare)))
+        continue;
+      for (int f = ReadInt(rec, station_record::kFirstFare);
+           f <= ReadInt(rec, station_record::kLastFare); ++f) {
         if (!Valid(StationFareTable, f, StationTable, s)) break;
         std::u16string_view fr = data_.Table(StationFareTable).Record(f);
         SourceStationFare sf;
         sf.from = src.stations[static_cast<size_t>(s)].name;
-        int to = Int(fr, 0, 4), train = Int(fr, 4, 4);
+        int to = ReadInt(fr, station_fare_record::kToStation),
+            train = ReadInt(fr, station_fare_record::kTrain);
         if (!Valid(StationTable, to, StationFareTable, f) ||
             !Valid(TrainTable, train, StationFareTable, f))
           continue;
         sf.to = src.stations[static_cast<size_t>(to)].name;
         sf.train = src.trains.size() > static_cast<size_t>(train)
                        ? src.trains[static_cast<size_t>(train)].number
-                       : Trimmed(Field(trainTable.Record(train), 0, 19));
-        for (size_t k = 0; k < kStationFareAmountCount; ++k) sf.amounts[k] = Int(fr, 8 + 5 * k, 5);
+                       : Trimmed(Field(trainTable.Record(train), train_record::kNumber));
+        for (size_t k = 0; k < kStationFareAmountCount; ++k)
+          sf.amounts[k] = ReadInt(fr, station_fare_record::kAmounts.At(k));
         src.stationFares.push_back(sf);
       }
     }
@@ -179,14 +191,15 @@ class Dump {
     const RecordTable& rates = data_.Table(RateTable);
     for (int r = 0; r < rates.size(); ++r) {
       std::u16string_view rec = rates.Record(r);
-      int train = Int(rec, 0, 4);
+      using namespace rate_record;
+      int train = ReadInt(rec, kTrain);
       if (!Valid(TrainTable, train, RateTable, r)) continue;
-      src.rates.push_back({Trimmed(Field(trainTable.Record(train), 0, 19)),
-                           Int(rec, 4, 2),
-                           Int(rec, 6, 2),
-                           Int(rec, 8, 2),
-                           Int(rec, 10, 2),
-                           Int(rec, 12, 2),
+      src.rates.push_back({Trimmed(Field(trainTable.Record(train), train_record::kNumber)),
+                           ReadInt(rec, kCommon),
+                           ReadInt(rec, kHardSeat),
+                           ReadInt(rec, kSoftSeat),
+                           ReadInt(rec, kBerth),
+                           ReadInt(rec, kExtra),
                            {}});
     }
     const RecordTable& spare = data_.Table(SpareTable);

@@ -11,6 +11,7 @@
 #include "data/timetable_data.h"
 #include "datatool/source_rules.h"
 #include "datatool/tsv_reader.h"
+#include "format/record_layouts.h"
 #include "platform/file_io.h"
 #include "platform/program_dir.h"
 #include "platform/utf8.h"
@@ -166,7 +167,7 @@ void ReadStops(const TsvTable& t, TimetableSource& source, std::vector<SourceErr
       (std::string(column) == "arrive" ? s.arrive : s.depart) = time;
     }
     s.day = f.Int("day", 0, 3, true);
-    s.km = f.Int("km", 0, 9999, true);
+    s.km = f.Int("km", 0, AllNines(stop_record::kKm), true);
     s.run = f.Text("run");
     if (!s.run.empty() && (s.run.size() > 5 || !IsPlainAscii(s.run)))
       f.Error("run",
@@ -181,7 +182,7 @@ void ReadStops(const TsvTable& t, TimetableSource& source, std::vector<SourceErr
       } else {
         for (size_t k = 0; k < parts.size(); ++k) {
           std::optional<long long> v = ParseInteger(TrimAscii(parts[k]));
-          if (!v || *v < 0 || *v > 9999) {
+          if (!v || *v < 0 || *v > AllNines(fare_distance_record::kKm)) {
             f.Error("fare_km", "distance " + std::to_string(k + 1) + " \"" + parts[k] +
                                    "\" is not a whole number from 0 to 9999");
             break;
@@ -204,12 +205,13 @@ void ReadFareBands(const TsvTable& t, TimetableSource& source, std::vector<Sourc
       if (b.tariff.size() != 3 || !IsPlainAscii(b.tariff))
         f.Error("tariff", "\"" + b.tariff + "\" is not a tariff code of three ASCII characters");
     }
-    b.fromKm = f.Int("from_km", 0, 9999, true);
-    b.toKm = f.Int("to_km", 0, 9999, true);
+    b.fromKm = f.Int("from_km", 0, AllNines(fare_band_record::kLowestKm), true);
+    b.toKm = f.Int("to_km", 0, AllNines(fare_band_record::kHighestKm), true);
     if (b.fromKm > b.toKm) f.Error("to_km", "the band ends before it begins");
     for (int k = 0; k < kBandAmountCount; ++k) {
-      b.amounts[k] = f.Int(kBandColumns[k], 0, 999, true);
-      b.acAmounts[k] = f.Int(std::string("ac_") + kBandColumns[k], 0, 999, true);
+      b.amounts[k] = f.Int(kBandColumns[k], 0, AllNines(fare_band_record::kAmounts), true);
+      b.acAmounts[k] = f.Int(std::string("ac_") + kBandColumns[k], 0,
+                             AllNines(fare_band_record::kAirConAmounts), true);
     }
     source.fareBands.push_back(std::move(b));
   }
@@ -225,7 +227,8 @@ void ReadStationFares(const TsvTable& t, TimetableSource& source,
     if (f.Required("to")) s.to = Utf8ToUtf16(f.Text("to"));
     if (f.Required("train")) s.train = f.Text("train");
     for (int k = 0; k < kStationFareAmountCount; ++k)
-      s.amounts[k] = f.Int(kStationFareColumns[k], 0, 99999, true);
+      s.amounts[k] =
+          f.Int(kStationFareColumns[k], 0, AllNines(station_fare_record::kAmounts), true);
     source.stationFares.push_back(std::move(s));
   }
 }
@@ -236,11 +239,11 @@ void ReadRates(const TsvTable& t, TimetableSource& source, std::vector<SourceErr
     SourceRate r;
     r.at = f.At();
     if (f.Required("train")) r.train = f.Text("train");
-    r.common = f.Int("common", 0, 99, true);
-    r.hardSeat = f.Int("hard_seat", 0, 99, true);
-    r.softSeat = f.Int("soft_seat", 0, 99, true);
-    r.berth = f.Int("berth", 0, 99, true);
-    r.extra = f.Int("extra", 0, 99, false);
+    r.common = f.Int("common", 0, AllNines(rate_record::kCommon), true);
+    r.hardSeat = f.Int("hard_seat", 0, AllNines(rate_record::kHardSeat), true);
+    r.softSeat = f.Int("soft_seat", 0, AllNines(rate_record::kSoftSeat), true);
+    r.berth = f.Int("berth", 0, AllNines(rate_record::kBerth), true);
+    r.extra = f.Int("extra", 0, AllNines(rate_record::kExtra), false);
     source.rates.push_back(std::move(r));
   }
 }

@@ -5,6 +5,7 @@
 #include "data/timetable_data.h"
 #include "datatool/source_reader.h"
 #include "datatool/source_rules.h"
+#include "format/record_layouts.h"
 #include "platform/utf8.h"
 
 namespace tavra::datatool {
@@ -127,7 +128,8 @@ void ValidateSource(const TimetableSource& source, std::vector<SourceError>& err
                       Where(other->at));
     bands[b.tariff].push_back(&b);
   }
-  if (source.fareBands.size() > 9999) report.Whole("fare_bands.tsv", "more than 9999 bands");
+  if (source.fareBands.size() > static_cast<size_t>(AllNines(fare_band_index_record::kFirstBand)))
+    report.Whole("fare_bands.tsv", "more than 9999 bands");
 
   for (const auto& f : source.stationFares) {
     if (!f.from.empty() && !stations.count(f.from))
