@@ -5,25 +5,27 @@
 namespace tavra::cli {
 
 const char* const kUsage =
-    "usage: tavra-cli [--data-dir DIR] [--format table|tsv|json] COMMAND ...\n"
+    "usage: tavra-cli [--data-dir DIR] [--format table|tsv|json] [--update-server URL] COMMAND "
+    "...\n"
     "  between FROM TO  station to station; FROM or TO may be \"\" (all departures\n"
     "                   from FROM / all arrivals at TO)\n"
     "  train NUMBER     train-number query\n"
     "  station NAME     station query (departures and terminating arrivals)\n"
     "  stations TYPED   station names offered for typed spelling initials\n"
+    "  update-check     ask the update server for a newer timetable (exit 3 on failure)\n"
     "  version          data version\n";
 
 namespace {
 // Arguments each command takes.
-const std::map<std::string, size_t> kArity = {
-    {"between", 2}, {"train", 1}, {"station", 1}, {"stations", 1}, {"version", 0}};
+const std::map<std::string, size_t> kArity = {{"between", 2},  {"train", 1},   {"station", 1},
+                                              {"stations", 1}, {"version", 0}, {"update-check", 0}};
 }  // namespace
 
 bool ParseOptions(const std::vector<std::string>& args, Options& options, std::string& error) {
   size_t i = 0;
   for (; i < args.size(); ++i) {
     const std::string& a = args[i];
-    if (a == "--data-dir" || a == "--format") {
+    if (a == "--data-dir" || a == "--format" || a == "--update-server") {
       if (i + 1 >= args.size()) {
         error = a + " needs a value";
         return false;
@@ -31,6 +33,8 @@ bool ParseOptions(const std::vector<std::string>& args, Options& options, std::s
       const std::string& v = args[++i];
       if (a == "--data-dir") {
         options.dataDir = v;
+      } else if (a == "--update-server") {
+        options.updateServer = v;
       } else if (v == "table") {
         options.format = Format::Table;
       } else if (v == "tsv") {

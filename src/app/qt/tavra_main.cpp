@@ -1,4 +1,4 @@
-// tavra [--data-dir DIR]: the desktop program.
+// tavra [--data-dir DIR] [--update-server URL]: the desktop program.
 #include <unistd.h>
 
 #include <QApplication>
@@ -13,7 +13,7 @@
 namespace {
 
 int Usage() {
-  std::fprintf(stderr, "usage: tavra [--data-dir DIR]\n");
+  std::fprintf(stderr, "usage: tavra [--data-dir DIR] [--update-server URL]\n");
   return 1;
 }
 
@@ -54,6 +54,10 @@ int main(int argc, char** argv) {
       options.dataDir = args[++i].toStdString();
     else if (args[i].startsWith(QLatin1String("--data-dir=")))
       options.dataDir = args[i].mid(11).toStdString();
+    else if (args[i] == QLatin1String("--update-server") && i + 1 < args.size())
+      options.updateServer = args[++i].toStdString();
+    else if (args[i].startsWith(QLatin1String("--update-server=")))
+      options.updateServer = args[i].mid(16).toStdString();
     else
       return Usage();
   }
