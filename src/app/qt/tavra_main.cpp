@@ -8,7 +8,9 @@
 #include <fstream>
 #include <string>
 
+#include "app/qt/online_services.h"
 #include "app/qt/timetable_app.h"
+#include "platform/qt/url_opener.h"
 
 namespace {
 
@@ -69,6 +71,9 @@ int main(int argc, char** argv) {
     app.m_startupTrace = [](const char* what) {
       std::fprintf(stderr, "tavra: %s at %ld ms\n", what, MsSinceProcessStart());
     };
+  auto http = tavra::MakeHttpClient();
+  tavra::QtUrlOpener opener;
+  tavra::InstallOnlineHooks(app, {http.get(), &opener, {}, {}});
   app.InitInstance();
   return 0;
 }

@@ -20,7 +20,7 @@ class CQueryDlg;
 struct AppOptions {
   std::string dataDir;       // empty: the executable's folder
   std::string settingsPath;  // empty: SettingsStore::DefaultPath()
-  std::string updateServer;  // empty: the setting, else the default server
+  std::string updateServer = {};  // empty: the setting, else the default server
 };
 
 class CTimetableApp : public HandOver {
