@@ -23,16 +23,16 @@ constexpr JoinedText<A + B - 1> Join(const char16_t (&a)[A], const char16_t (&b)
 }
 
 inline constexpr char16_t kPublisherName[] = u"Tavra项目";
-inline constexpr char16_t kPublisherHome[] = u"http://www.tavra.example";
-inline constexpr char16_t kPublisherMobilePage[] = u"http://wap.tavra.example/java/";
+inline constexpr char16_t kPublisherHome[] = u"http://tavra.example";
+inline constexpr char16_t kPublisherMobilePage[] = u"http://tavra.example/java/";
 inline constexpr char16_t kPublisherMail[] = u"tavra@tavra.example";
 
 // The update server's base address: the version file is the base + "/down/ver_ppc.txt".
 inline constexpr std::string_view kDefaultUpdateServer = "http://update.tavra.example";
 
 // Pages the about box opens.
-inline constexpr std::string_view kUcwebPage = "http://www.tavra.example/ucweb/ppcuc.htm";
-inline constexpr std::string_view kMobileDownloadPage = "http://wap.tavra.example/java/";
+inline constexpr std::string_view kUcwebPage = "http://tavra.example/ucweb/ppcuc.htm";
+inline constexpr std::string_view kMobileDownloadPage = "http://tavra.example/java/";
 inline constexpr std::string_view kUcDesktopPage =
     "http://down.ucdesk.example/ucdesk/?f=tavra&title=&url=";
 

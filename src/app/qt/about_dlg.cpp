@@ -26,6 +26,12 @@ CAboutDlg::CAboutDlg(CTimetableApp* app, UrlOpener& opener)
   m_mailLabel = qobject_cast<QLabel*>(Control(res::kIdcMailLabel));
   m_homeLabel = qobject_cast<QLabel*>(Control(res::kIdcHomeLabel));
   m_makerLabel = qobject_cast<QLabel*>(Control(res::kIdcMakerLabel));
+  // The desktop's font is wider than the handheld's: a text that does not fit its
+  // rectangle may use the room to the dialog's right edge.
+  const int right = width() - DluToPixelsX(4, BaseUnitsOf(f));
+  for (QLabel* label : findChildren<QLabel*>())
+    if (label->sizeHint().width() > label->width())
+      label->resize(std::min(label->sizeHint().width(), right - label->x()), label->height());
   for (const res::ControlTemplate& c : dialog.controls)
     if (c.notify) {
       Control(c.id)->installEventFilter(this);
