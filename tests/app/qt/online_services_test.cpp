@@ -4,7 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QComboBox>
+#include <QCursor>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
@@ -125,15 +127,21 @@ TEST_F(QtOnline, UpdateCheckAsksOpensThePackageAndEnds) {
                                              std::u16string(base.begin(), base.end()),
                                              SettingsStore::kMaxTextChars));
   // The user-interface thread keeps running timers while the server takes its time.
-  int ticks = 0;
+  int ticks = 0, waitTicks = 0;
   QTimer tick;
-  QObject::connect(&tick, &QTimer::timeout, [&] { ++ticks; });
+  QObject::connect(&tick, &QTimer::timeout, [&] {
+    ++ticks;
+    if (QApplication::overrideCursor() && QApplication::overrideCursor()->shape() == Qt::WaitCursor)
+      ++waitTicks;
+  });
   tick.start(20);
 
   boxes.answers = {true, false};  // use the network; do not download
   boxes.shown.clear();
   Choose(kModeUpdate);
   EXPECT_GE(ticks, 5);
+  EXPECT_GE(waitTicks, 5);
+  EXPECT_EQ(QApplication::overrideCursor(), nullptr);  // restored afterwards
   EXPECT_EQ(boxes.Texts(), (std::vector<std::u16string>{std::u16string(kAskUpdate),
                                                         std::u16string(kAskDownload)}));
   EXPECT_TRUE(opener.opened.empty());
