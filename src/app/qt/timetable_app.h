@@ -18,8 +18,8 @@ namespace tavra {
 class CQueryDlg;
 
 struct AppOptions {
-  std::string dataDir;       // empty: the executable's folder
-  std::string settingsPath;  // empty: SettingsStore::DefaultPath()
+  std::string dataDir;            // empty: the executable's folder
+  std::string settingsPath;       // empty: SettingsStore::DefaultPath()
   std::string updateServer = {};  // empty: the setting, else the default server
 };
 
