@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <algorithm>
 
 #include "app/qt/timetable_app.h"
 #include "platform/qt/app_icon.h"
