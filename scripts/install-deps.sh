@@ -5,7 +5,8 @@ set -euo pipefail
 
 packages=(g++ cmake ninja-build pkg-config libgtest-dev libbenchmark-dev unicode-data
   python3 clang-format git  # the layer and format checks
-  qt6-base-dev fonts-wqy-microhei)  # the desktop program, and a font for its Chinese texts
+  qt6-base-dev fonts-wqy-microhei  # the desktop program, and a font for its Chinese texts
+  libcurl4-openssl-dev)  # the update check's HTTP client
 
 missing=()
 for p in "${packages[@]}"; do

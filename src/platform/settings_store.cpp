@@ -1,5 +1,6 @@
 #include "platform/settings_store.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 
@@ -18,11 +19,11 @@ std::string_view TrimLine(std::string_view line) {
   return line;
 }
 
-std::u16string Cut(std::u16string_view value) {
+std::u16string Cut(std::u16string_view value, size_t maxChars) {
   // Line breaks cannot be stored in a one-line value; the registry value ends at one too.
   size_t end = value.find_first_of(u"\r\n");
   value = value.substr(0, end);
-  return std::u16string(value.substr(0, SettingsStore::kMaxValueChars));
+  return std::u16string(value.substr(0, std::min(maxChars, SettingsStore::kMaxTextChars)));
 }
 
 }  // namespace
@@ -56,7 +57,8 @@ bool SettingsStore::OpenKey(std::string_view key) {
     if (line.front() == '[' && line.back() == ']') {
       current = &keys_[std::string(line.substr(1, line.size() - 2))];
     } else if (size_t eq = line.find('='); current && eq != std::string_view::npos) {
-      (*current)[std::string(line.substr(0, eq))] = Cut(Utf8ToUtf16(line.substr(eq + 1)));
+      (*current)[std::string(line.substr(0, eq))] =
+          Cut(Utf8ToUtf16(line.substr(eq + 1)), kMaxTextChars);
     }
   }
   return keys_.find(key) != keys_.end();
@@ -70,19 +72,19 @@ bool SettingsStore::CreateKey(std::string_view key) {
   return true;
 }
 
-std::optional<std::u16string> SettingsStore::ReadString(std::string_view key,
-                                                        std::string_view name) const {
+std::optional<std::u16string> SettingsStore::ReadString(std::string_view key, std::string_view name,
+                                                        size_t maxChars) const {
   auto k = keys_.find(key);
   if (k == keys_.end()) return std::nullopt;
   auto v = k->second.find(name);
   if (v == k->second.end()) return std::nullopt;
-  return v->second;
+  return Cut(v->second, maxChars);
 }
 
 bool SettingsStore::WriteString(std::string_view key, std::string_view name,
-                                std::u16string_view value) {
+                                std::u16string_view value, size_t maxChars) {
   auto keys = keys_;
-  keys[std::string(key)][std::string(name)] = Cut(value);
+  keys[std::string(key)][std::string(name)] = Cut(value, maxChars);
   if (!Save(keys)) return false;
   keys_ = std::move(keys);
   return true;

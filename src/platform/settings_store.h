@@ -14,6 +14,8 @@ class SettingsStore {
   // A registry string value holds at most 20 bytes of UTF-16 including its terminating
   // NUL: nine characters.
   static constexpr size_t kMaxValueChars = 9;
+  // Longer values (an address) are asked for with a larger limit, up to this one.
+  static constexpr size_t kMaxTextChars = 2048;
 
   // The store kept in `path`; nothing is read until Open.
   explicit SettingsStore(std::string path);
@@ -30,11 +32,13 @@ class SettingsStore {
   // Adds `key` (empty) and writes the file; false when the file cannot be written.
   bool CreateKey(std::string_view key);
 
-  // The value as last read or written, cut to kMaxValueChars; nullopt when missing.
-  std::optional<std::u16string> ReadString(std::string_view key, std::string_view name) const;
-  // Sets the value, cut to kMaxValueChars, and writes the file; false when it cannot be
+  // The value as last read or written, cut to `maxChars`; nullopt when missing.
+  std::optional<std::u16string> ReadString(std::string_view key, std::string_view name,
+                                           size_t maxChars = kMaxValueChars) const;
+  // Sets the value, cut to `maxChars`, and writes the file; false when it cannot be
   // written (the value is then not kept).
-  bool WriteString(std::string_view key, std::string_view name, std::u16string_view value);
+  bool WriteString(std::string_view key, std::string_view name, std::u16string_view value,
+                   size_t maxChars = kMaxValueChars);
 
  private:
   using Values = std::map<std::string, std::u16string, std::less<>>;

@@ -32,6 +32,7 @@ struct ControlTemplate {
   DluRect rect;
   bool enabled = true;
   bool visible = true;
+  bool notify = false;  // a static that reports clicks
 };
 
 struct DialogTemplate {
@@ -40,6 +41,7 @@ struct DialogTemplate {
   int width = 0;  // dialog units
   int height = 0;
   std::span<const ControlTemplate> controls;
+  int fontPoints = 8;  // the dialog font's size ("System")
 
   // The control with `id`, or nullptr.
   const ControlTemplate* Find(int controlId) const {

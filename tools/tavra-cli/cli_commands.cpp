@@ -6,6 +6,7 @@
 #include "list_output.h"
 #include "platform/program_dir.h"
 #include "platform/utf8.h"
+#include "update_check_command.h"
 
 namespace tavra::cli {
 
@@ -53,6 +54,7 @@ int CliSession::Run(const Command& command) {
   }
   if (command.name == "stops") return Stops(command);
   if (command.name == "transfers") return Transfers(command);
+  if (command.name == "update-check") return RunUpdateCheckCommand(data_, options_);
   if (command.name == "version") {
     std::string version = Utf16ToUtf8(data_.DataVersionText);
     if (options_.format == Format::Json)

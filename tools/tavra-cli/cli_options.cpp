@@ -7,7 +7,8 @@
 namespace tavra::cli {
 
 const char* const kUsage =
-    "usage: tavra-cli [--data-dir DIR] [--format table|tsv|json] COMMAND ...\n"
+    "usage: tavra-cli [--data-dir DIR] [--format table|tsv|json] [--update-server URL]\n"
+    "                 COMMAND ...\n"
     "       tavra-cli --help\n"
     "  between FROM TO [--transfer STATION | --no-transfer]\n"
     "                   station to station; FROM or TO may be \"\" (all departures\n"
@@ -22,13 +23,14 @@ const char* const kUsage =
     "                   it, e.g. tavra-cli between 北京 上海 stops 3\n"
     "  transfers FROM TO\n"
     "                   transfer candidates between two stations\n"
+    "  update-check     ask the update server for a newer timetable (exit 3 on failure)\n"
     "  version          data version\n";
 
 namespace {
 // Arguments each command takes.
-const std::map<std::string, size_t> kArity = {{"between", 2},  {"train", 1},   {"station", 1},
-                                              {"stations", 1}, {"version", 0}, {"stops", 1},
-                                              {"transfers", 2}};
+const std::map<std::string, size_t> kArity = {{"between", 2},   {"train", 1},       {"station", 1},
+                                              {"stations", 1},  {"version", 0},     {"stops", 1},
+                                              {"transfers", 2}, {"update-check", 0}};
 }  // namespace
 
 bool ParseOptions(const std::vector<std::string>& args, Options& options, std::string& error) {
@@ -39,7 +41,7 @@ bool ParseOptions(const std::vector<std::string>& args, Options& options, std::s
       options.help = true;
       return true;
     }
-    if (a == "--data-dir" || a == "--format") {
+    if (a == "--data-dir" || a == "--format" || a == "--update-server") {
       if (i + 1 >= args.size()) {
         error = a + " needs a value";
         return false;
@@ -47,6 +49,8 @@ bool ParseOptions(const std::vector<std::string>& args, Options& options, std::s
       const std::string& v = args[++i];
       if (a == "--data-dir") {
         options.dataDir = v;
+      } else if (a == "--update-server") {
+        options.updateServer = v;
       } else if (v == "table") {
         options.format = Format::Table;
       } else if (v == "tsv") {

@@ -15,6 +15,7 @@ struct Command {
 struct Options {
   std::string dataDir;  // empty: beside the executable
   Format format = Format::Table;
+  std::string updateServer;  // empty: the setting, else the default server
   std::vector<Command> commands;
   bool help = false;  // --help or -h: the usage on standard output
 };

@@ -1,4 +1,4 @@
-// tavra [--data-dir DIR]: the desktop program.
+// tavra [--data-dir DIR] [--update-server URL]: the desktop program.
 #include <unistd.h>
 
 #include <QApplication>
@@ -8,12 +8,14 @@
 #include <fstream>
 #include <string>
 
+#include "app/qt/online_services.h"
 #include "app/qt/timetable_app.h"
+#include "platform/qt/url_opener.h"
 
 namespace {
 
 int Usage() {
-  std::fprintf(stderr, "usage: tavra [--data-dir DIR]\n");
+  std::fprintf(stderr, "usage: tavra [--data-dir DIR] [--update-server URL]\n");
   return 1;
 }
 
@@ -54,6 +56,10 @@ int main(int argc, char** argv) {
       options.dataDir = args[++i].toStdString();
     else if (args[i].startsWith(QLatin1String("--data-dir=")))
       options.dataDir = args[i].mid(11).toStdString();
+    else if (args[i] == QLatin1String("--update-server") && i + 1 < args.size())
+      options.updateServer = args[++i].toStdString();
+    else if (args[i].startsWith(QLatin1String("--update-server=")))
+      options.updateServer = args[i].mid(16).toStdString();
     else
       return Usage();
   }
@@ -65,6 +71,9 @@ int main(int argc, char** argv) {
     app.m_startupTrace = [](const char* what) {
       std::fprintf(stderr, "tavra: %s at %ld ms\n", what, MsSinceProcessStart());
     };
+  auto http = tavra::MakeHttpClient();
+  tavra::QtUrlOpener opener;
+  tavra::InstallOnlineHooks(app, {http.get(), &opener, {}, {}});
   app.InitInstance();
   return 0;
 }

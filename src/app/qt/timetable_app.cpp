@@ -11,6 +11,7 @@ namespace tavra {
 
 CTimetableApp::CTimetableApp(AppOptions options)
     : dataDir_(options.dataDir.empty() ? ProgramDirectory() : options.dataDir),
+      updateServer_(options.updateServer),
       settings_(options.settingsPath.empty() ? SettingsStore::DefaultPath() : options.settingsPath),
       data_(std::make_unique<TimetableData>()),
       notifier_(std::make_unique<QObject>()) {}

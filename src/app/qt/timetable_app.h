@@ -18,8 +18,9 @@ namespace tavra {
 class CQueryDlg;
 
 struct AppOptions {
-  std::string dataDir;       // empty: the executable's folder
-  std::string settingsPath;  // empty: SettingsStore::DefaultPath()
+  std::string dataDir;            // empty: the executable's folder
+  std::string settingsPath;       // empty: SettingsStore::DefaultPath()
+  std::string updateServer = {};  // empty: the setting, else the default server
 };
 
 class CTimetableApp : public HandOver {
@@ -45,6 +46,8 @@ class CTimetableApp : public HandOver {
   // The browser offer's counter in the settings store, for the current data version.
   bool CheckOfferCounter();
   SettingsStore& Settings() { return settings_; }
+  // The --update-server address; empty when not given.
+  const std::string& UpdateServerOverride() const { return updateServer_; }
 
   OnlineHooks m_hooks;
   // Told "window shown" and "query enabled" as they happen (start-up timing).
@@ -53,6 +56,7 @@ class CTimetableApp : public HandOver {
 
  private:
   std::string dataDir_;
+  std::string updateServer_;
   SettingsStore settings_;
   std::unique_ptr<TimetableData> data_;
   std::unique_ptr<QObject> notifier_;  // receives the loader's "finished" on the UI thread

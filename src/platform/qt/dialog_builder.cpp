@@ -113,7 +113,8 @@ std::map<int, QWidget*> BuildDialog(const res::DialogTemplate& dialog, QWidget* 
   for (const auto& [label, lw] : placed) {
     if (label->kind != res::ControlKind::Static) continue;
     for (const auto& [other, ow] : placed) {
-      if (other->kind == res::ControlKind::Static || other->kind == res::ControlKind::ListView)
+      if (other->kind == res::ControlKind::Static || other->kind == res::ControlKind::ListView ||
+          other->kind == res::ControlKind::Icon)
         continue;
       const QRect a = lw->geometry(), b = ow->geometry();
       if (b.height() <= a.height() || b.top() > a.bottom() || a.top() > b.bottom()) continue;
