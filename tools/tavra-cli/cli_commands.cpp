@@ -1,6 +1,7 @@
 #include "cli_commands.h"
 
 #include "app/query_texts.h"
+#include "connections_command.h"
 #include "data/loader.h"
 #include "data/lookup.h"
 #include "list_output.h"
@@ -53,6 +54,7 @@ int CliSession::Run(const Command& command) {
     core_.OnStationEditChange(offered);
     return Query(texts::kModeStation);
   }
+  if (command.name == "connections") return RunConnections(data_, options_.format, args, messages_);
   if (command.name == "version") {
     std::string version = Utf16ToUtf8(data_.DataVersionText);
     if (options_.format == Format::Json)

@@ -2,6 +2,8 @@
 
 #include <map>
 
+#include "connections_command.h"
+
 namespace tavra::cli {
 
 const char* const kUsage =
@@ -11,12 +13,15 @@ const char* const kUsage =
     "  train NUMBER     train-number query\n"
     "  station NAME     station query (departures and terminating arrivals)\n"
     "  stations TYPED   station names offered for typed spelling initials\n"
-    "  version          data version\n";
+    "  version          data version\n"
+    "  connections FROM TO [--min-change M] [--min-change-city M] [--max-wait M]\n"
+    "              [--include-direct] [--limit N]\n"
+    "                   journeys with at most one change that connect\n";
 
 namespace {
 // Arguments each command takes.
-const std::map<std::string, size_t> kArity = {
-    {"between", 2}, {"train", 1}, {"station", 1}, {"stations", 1}, {"version", 0}};
+const std::map<std::string, size_t> kArity = {{"between", 2},  {"train", 1},   {"station", 1},
+                                              {"stations", 1}, {"version", 0}, {"connections", 2}};
 }  // namespace
 
 bool ParseOptions(const std::vector<std::string>& args, Options& options, std::string& error) {
@@ -63,6 +68,8 @@ bool ParseOptions(const std::vector<std::string>& args, Options& options, std::s
       }
       c.args.push_back(args[i]);
     }
+    if (c.name == "connections")
+      for (size_t n = ConnectionsOptionCount(args, i); n > 0; --n) c.args.push_back(args[i++]);
     options.commands.push_back(std::move(c));
   }
   if (options.commands.empty()) {
