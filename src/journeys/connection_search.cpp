@@ -143,13 +143,11 @@ ConnectionResult SearchConnections(const TimetableData& data, std::u16string_vie
     bool reachedTo = false;
     for (size_t q = static_cast<size_t>(board) + 1; q < run.size(); ++q) {
       const Call& call = run[q];
-      if (call.times.arrive < 0) continue;
       const int city = cities.CityOf(call.station);
-      if (city == toCity) {
-        reachedTo = true;
-        if (call.station == to && options.includeDirect)
-          keeper.Offer(DirectPlan(MakeRide(run[static_cast<size_t>(board)], call)));
-      }
+      if (city == toCity) reachedTo = true;
+      if (call.times.arrive < 0) continue;
+      if (call.station == to && options.includeDirect)
+        keeper.Offer(DirectPlan(MakeRide(run[static_cast<size_t>(board)], call)));
       if (!reachedTo && city != fromCity)
         arrivals.push_back({city, call.times.arrive % kDayMinutes, train,
                             MakeRide(run[static_cast<size_t>(board)], call)});
