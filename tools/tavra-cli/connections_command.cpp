@@ -157,15 +157,16 @@ void PrintTable(const std::vector<Journey>& journeys) {
       lines.push_back(LegCells(static_cast<int>(n + 1), j, leg));
     if (p.Direct()) continue;
     const int days = p.Arrival() / 1440;
-    std::vector<std::string> whole = {"",
-                                      "全程",
-                                      U8(j.rows[0].fromName),
-                                      Clock(p.depart),
-                                      U8(j.rows[1].toName),
-                                      Clock(p.Arrival()) + (days ? std::string("+").append(std::to_string(days)) : std::string()),
-                                      std::to_string(p.km),
-                                      U8(DurationText(p.minutes)),
-                                      std::to_string(p.wait)};
+    std::vector<std::string> whole = {
+        "",
+        "全程",
+        U8(j.rows[0].fromName),
+        Clock(p.depart),
+        U8(j.rows[1].toName),
+        Clock(p.Arrival()) + (days ? std::string("+").append(std::to_string(days)) : std::string()),
+        std::to_string(p.km),
+        U8(DurationText(p.minutes)),
+        std::to_string(p.wait)};
     for (std::string& price : Prices(j.prices)) whole.push_back(std::move(price));
     lines.push_back(std::move(whole));
   }

@@ -140,6 +140,9 @@ CQueryDlg::CQueryDlg(CTimetableApp* app)
   connect(qobject_cast<QPushButton*>(Control(res::kIdcReverse)), &QPushButton::clicked, this,
           &CQueryDlg::OnReverse);
 
+  m_list->setContextMenuPolicy(Qt::CustomContextMenu);
+  connect(m_list, &QWidget::customContextMenuRequested, this, &CQueryDlg::OnListContextMenu);
+
   // Every key of the program passes here first, as the handheld's message pump did.
   qApp->installEventFilter(this);
 }
