@@ -131,10 +131,12 @@ TimetableSource GenerateTimetable(const GeneratorSize& size) {
       s.train = train.number;
       s.station = src.stations[static_cast<size_t>(station)].name;
       s.km = km;
-      s.day = minute / 1440;
       if (k > 0) s.arrive = Hhmm(minute);
       int dwell = k == 0 || k + 1 == count ? 0 : rnd.Between(1, 6);
       minute += dwell;
+      // The day of the departure, as in real timetables: a stop over midnight has the
+      // later day, and the list's running time counts its arrival on the day before.
+      s.day = minute / 1440;
       if (k + 1 < count) s.depart = Hhmm(minute);
       if (train.fares.size() > 1) {
         s.hasFareKm = true;

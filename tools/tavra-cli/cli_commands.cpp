@@ -1,6 +1,7 @@
 #include "cli_commands.h"
 
 #include "app/query_texts.h"
+#include "connections_command.h"
 #include "data/loader.h"
 #include "data/lookup.h"
 #include "list_output.h"
@@ -55,6 +56,7 @@ int CliSession::Run(const Command& command) {
   if (command.name == "stops") return Stops(command);
   if (command.name == "transfers") return Transfers(command);
   if (command.name == "update-check") return RunUpdateCheckCommand(data_, options_);
+  if (command.name == "connections") return RunConnections(data_, options_.format, args, messages_);
   if (command.name == "version") {
     std::string version = Utf16ToUtf8(data_.DataVersionText);
     if (options_.format == Format::Json)

@@ -3,6 +3,7 @@
 #include <map>
 
 #include "command_flags.h"
+#include "connections_command.h"
 
 namespace tavra::cli {
 
@@ -24,13 +25,16 @@ const char* const kUsage =
     "  transfers FROM TO\n"
     "                   transfer candidates between two stations\n"
     "  update-check     ask the update server for a newer timetable (exit 3 on failure)\n"
+    "  connections FROM TO [--min-change M] [--min-change-city M] [--max-wait M]\n"
+    "              [--include-direct] [--limit N]\n"
+    "                   journeys with at most one change that connect\n"
     "  version          data version\n";
 
 namespace {
 // Arguments each command takes.
-const std::map<std::string, size_t> kArity = {{"between", 2},   {"train", 1},       {"station", 1},
-                                              {"stations", 1},  {"version", 0},     {"stops", 1},
-                                              {"transfers", 2}, {"update-check", 0}};
+const std::map<std::string, size_t> kArity = {
+    {"between", 2}, {"train", 1},     {"station", 1},      {"stations", 1},   {"version", 0},
+    {"stops", 1},   {"transfers", 2}, {"update-check", 0}, {"connections", 2}};
 }  // namespace
 
 bool ParseOptions(const std::vector<std::string>& args, Options& options, std::string& error) {
@@ -84,6 +88,8 @@ bool ParseOptions(const std::vector<std::string>& args, Options& options, std::s
       c.args.push_back(args[i]);
     }
     if (!TakeCommandFlags(args, i, c, error)) return false;
+    if (c.name == "connections")
+      for (size_t n = ConnectionsOptionCount(args, i); n > 0; --n) c.args.push_back(args[i++]);
     options.commands.push_back(std::move(c));
   }
   if (options.commands.empty()) {

@@ -135,6 +135,8 @@ CQueryDlg::CQueryDlg(CTimetableApp* app)
   m_core.m_showTrainDetail = [this](QueryCore&) { CTrainDetailDlg(*m_pApp, this).DoModal(); };
   m_core.EnableTransferOffer(
       [this](QueryCore& core) { return CTransferDlg(core, this).DoModal() == QDialog::Accepted; });
+  m_list->setContextMenuPolicy(Qt::CustomContextMenu);
+  connect(m_list, &QWidget::customContextMenuRequested, this, &CQueryDlg::OnListContextMenu);
 
   // Every key of the program passes here first, as the handheld's message pump did.
   qApp->installEventFilter(this);

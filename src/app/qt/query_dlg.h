@@ -22,6 +22,7 @@ class QPushButton;
 
 namespace tavra {
 
+class CJourneysDlg;
 class CSortListCtrl;
 class CTimetableApp;
 
@@ -72,6 +73,12 @@ class CQueryDlg : public QDialog {
   void OnStationEditChange();
   void OnQuery();
   void OnReverse();
+
+  // Journeys with a change, offered in the result list's context menu after a
+  // station-to-station query with both stations; opens their window (or returns null).
+  bool JourneysOffered() const;
+  void OnListContextMenu(const QPoint& at);
+  CJourneysDlg* OpenJourneys();
 
   // The wait cursor shown at start, until the station tables are there.
   void ShowWaitCursor();

@@ -1,0 +1,30 @@
+#include "app/journey_rows.h"
+
+#include "app/query_core.h"
+#include "data/lookup.h"
+#include "journeys/connection_search.h"
+#include "journeys/journey_prices.h"
+
+namespace tavra {
+
+JourneyAnswer FindJourneys(const TimetableData& data, std::u16string_view from,
+                           std::u16string_view to, const ConnectionOptions& options) {
+  ConnectionResult found = SearchConnections(data, from, to, options);
+  JourneyAnswer answer;
+  answer.error = found.error;
+  if (found.error != ConnectionError::None) return answer;
+  // A core of its own, so the caller's list and current line stay as they are.
+  QueryCore core(data);
+  core.m_nQueryKind = kQueryStationToStation;
+  answer.journeys = PriceJourneys(found.journeys, [&](const Ride& ride) {
+    core.m_nLastRow = -1;
+    core.m_list.DeleteAllRows();
+    core.m_fromStop = ParseStopRecord(data, GetRecord(data, StopTable, ride.boardCall));
+    core.m_toStop = ParseStopRecord(data, GetRecord(data, StopTable, ride.alightCall));
+    core.BuildResultRow();
+    return core.CurrentRow();
+  });
+  return answer;
+}
+
+}  // namespace tavra
