@@ -1,11 +1,8 @@
 #include "cli_commands.h"
 
-#include "app/query_texts.h"
 #include "data/loader.h"
-#include "data/lookup.h"
 #include "list_output.h"
 #include "platform/program_dir.h"
-#include "platform/utf8.h"
 
 namespace tavra::cli {
 
@@ -33,43 +30,8 @@ int CliSession::Query(std::u16string_view mode) {
 }
 
 int CliSession::Run(const Command& command) {
-  const std::vector<std::string>& args = command.args;
-  if (command.name == "between") {
-    // Typed into the two station boxes, then the query button.
-    ChoiceList offered;
-    controls_.from = Utf8ToUtf16(args[0]);
-    core_.OnFromEditChange(offered);
-    controls_.to = Utf8ToUtf16(args[1]);
-    core_.OnToEditChange(offered);
-    return Query(texts::kModeStationToStation);
-  }
-  if (command.name == "train") {
-    controls_.trainNo = Utf8ToUtf16(args[0]);
-    return Query(texts::kModeTrainNumber);
-  }
-  if (command.name == "station") {
-    ChoiceList offered;
-    controls_.station = Utf8ToUtf16(args[0]);
-    core_.OnStationEditChange(offered);
-    return Query(texts::kModeStation);
-  }
-  if (command.name == "version") {
-    std::string version = Utf16ToUtf8(data_.DataVersionText);
-    if (options_.format == Format::Json)
-      std::printf("{\"version\":%s}\n", JsonString(version).c_str());
-    else
-      std::printf("%s\n", version.c_str());
-    return 0;
-  }
-  if (command.name == "stations") {
-    ChoiceList list;
-    MatchStationsByKey(data_, Utf8ToUtf16(args[0]), list);
-    std::vector<std::string> names;
-    for (const auto& name : list.items) names.push_back(Utf16ToUtf8(name));
-    PrintList(stdout, options_.format, "stations", names);
-    return 0;
-  }
-  return 1;
+  const CommandSpec* spec = FindCommand(command.name);
+  return spec ? spec->run(*this, command) : 1;
 }
 
 }  // namespace tavra::cli

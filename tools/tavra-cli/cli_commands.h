@@ -12,14 +12,21 @@ namespace tavra::cli {
 class CliSession {
  public:
   CliSession(const TimetableData& data, const Options& options);
-  // Exit status of a command: 0 success, 1 an input problem.
+  // Runs `command` through its entry in the command table. Exit status: 0 success, 1 an
+  // input problem.
   int Run(const Command& command);
 
- private:
-  // Presses the query button in `mode` on the texts set in controls_; prints the list
-  // when the query got as far as its count label.
+  // Presses the query button in `mode` on the texts set in controls(); prints the list
+  // when the query got as far as its count label. 1 when it stopped on its input.
   int Query(std::u16string_view mode);
 
+  const TimetableData& data() const { return data_; }
+  const Options& options() const { return options_; }
+  QueryCore& core() { return core_; }
+  PlainQueryControls& controls() { return controls_; }
+  TerminalMessages& messages() { return messages_; }
+
+ private:
   const TimetableData& data_;
   const Options& options_;
   TerminalMessages messages_;
