@@ -147,7 +147,9 @@ TEST_F(CliQueries, InputProblemsExitWithOneAndSayWhy) {
   for (const Case& c :
        {Case{{"between", "南极", "上海"}, "无此发站！\n"},
         Case{{"between", "", ""}, "发站或到站信息为空，请输入发站或到站\n"},
-        Case{{"between", "北", "上海"}, ""},  // still typing: nothing at all
+        Case{{"between", "北", "上海"},  // the query ignores it; the terminal says why
+             "tavra-cli: \"北\" is neither a station name (names have two characters or more) "
+             "nor the spelling initials of a station\n"},
         Case{{"station", "  "}, "车站信息为空，请输入车站\n"},
         Case{{"train", "Z99"}, "无此车次，请核对后重新输入要查询的车次\n"},
         Case{{"train", std::string(1000, 'x')}, "车次信息输入有误，请核对后重新输入要查询的车次\n"},

@@ -21,9 +21,14 @@ CliSession::CliSession(const TimetableData& data, const Options& options)
 int CliSession::Query(std::u16string_view mode) {
   controls_.mode = mode;
   const int labelWrites = controls_.countLabelWrites;
+  const int said = messages_.messageCount;
   core_.OnQuery();
-  // A query that stops before its count label stopped on its input.
-  if (controls_.countLabelWrites == labelWrites) return 1;
+  // A query that stops before its count label stopped on its input, and says why.
+  if (controls_.countLabelWrites == labelWrites) {
+    if (messages_.messageCount == said)
+      std::fprintf(stderr, "tavra-cli: the query did not run on what was given\n");
+    return 1;
+  }
   PrintResultList(stdout, options_.format, core_.m_list, controls_.countLabel,
                   ColourWanted(stdout));
   return 0;

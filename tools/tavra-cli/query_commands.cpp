@@ -2,15 +2,22 @@
 #include "app/query_texts.h"
 #include "cli_command_runs.h"
 #include "platform/utf8.h"
+#include "station_argument.h"
 
 namespace tavra::cli {
 
 int RunBetween(CliSession& session, const Command& command) {
+  std::u16string from, to;
+  if (!ResolveStationArgument(session.data(), command.args[0], from) ||
+      !ResolveStationArgument(session.data(), command.args[1], to))
+    return 1;
+  // The query ignores a one-character station; say so rather than stop silently.
+  if (ExplainTooShort(from) || ExplainTooShort(to)) return 1;
   // Typed into the two station boxes, then the query button.
   ChoiceList offered;
-  session.controls().from = Utf8ToUtf16(command.args[0]);
+  session.controls().from = from;
   session.core().OnFromEditChange(offered);
-  session.controls().to = Utf8ToUtf16(command.args[1]);
+  session.controls().to = to;
   session.core().OnToEditChange(offered);
   return session.Query(texts::kModeStationToStation);
 }
@@ -21,8 +28,11 @@ int RunTrain(CliSession& session, const Command& command) {
 }
 
 int RunStation(CliSession& session, const Command& command) {
+  std::u16string station;
+  if (!ResolveStationArgument(session.data(), command.args[0], station)) return 1;
+  if (ExplainTooShort(station)) return 1;
   ChoiceList offered;
-  session.controls().station = Utf8ToUtf16(command.args[0]);
+  session.controls().station = station;
   session.core().OnStationEditChange(offered);
   return session.Query(texts::kModeStation);
 }

@@ -1,0 +1,52 @@
+#include "station_argument.h"
+
+#include <cstdio>
+
+#include "data/lookup.h"
+#include "data/record_fields.h"
+#include "platform/user_messages.h"
+#include "platform/utf8.h"
+
+namespace tavra::cli {
+namespace {
+
+constexpr size_t kListedAtMost = 20;
+
+bool IsStationName(const TimetableData& data, std::u16string_view text) {
+  if (text.empty() || text.size() > 5) return false;
+  std::u16string name(text);
+  SilentMessages silent;
+  RowRange calls;
+  return FindStation(data, name, StationEnd::Departure, silent, calls);
+}
+
+}  // namespace
+
+bool ResolveStationArgument(const TimetableData& data, std::string_view typed,
+                            std::u16string& station) {
+  station = std::u16string(Trim(Utf8ToUtf16(typed)));
+  if (station.empty() || IsStationName(data, station)) return true;
+  ChoiceList matches;
+  MatchStationsByKey(data, station, matches);
+  if (matches.items.size() == 1) station = matches.items[0];
+  if (matches.items.size() <= 1) return true;
+  std::fprintf(stderr,
+               "tavra-cli: \"%s\" is the spelling initials of %zu stations; give one "
+               "of them:\n",
+               Utf16ToUtf8(station).c_str(), matches.items.size());
+  for (size_t i = 0; i < matches.items.size() && i < kListedAtMost; ++i)
+    std::fprintf(stderr, "  %s\n", Utf16ToUtf8(matches.items[i]).c_str());
+  if (matches.items.size() > kListedAtMost) std::fprintf(stderr, "  …\n");
+  return false;
+}
+
+bool ExplainTooShort(std::u16string_view station) {
+  if (station.size() != 1) return false;
+  std::fprintf(stderr,
+               "tavra-cli: \"%s\" is neither a station name (names have two characters or "
+               "more) nor the spelling initials of a station\n",
+               Utf16ToUtf8(station).c_str());
+  return true;
+}
+
+}  // namespace tavra::cli
