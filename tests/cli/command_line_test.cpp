@@ -101,3 +101,29 @@ TEST(CommandLine, DesktopHelpAndNoDisplay) {
 
 }  // namespace
 }  // namespace tavra
+
+namespace tavra {
+namespace {
+
+TEST(DataToolErrors, MissingFoldersAreSaidAsSuch) {
+  test::TempDir tmp;
+  const std::string out = tmp.File("new/deeper");  // made with its parent
+  test::CliRun r = test::RunProgram("tavra-data", {"build", TAVRA_SAMPLE_SOURCE, out});
+  EXPECT_EQ(r.status, 0) << r.err;
+  EXPECT_TRUE(std::filesystem::exists(out + "/tavra.dll"));
+  r = test::RunProgram("tavra-data", {"check", out});
+  EXPECT_EQ(r.status, 0) << r.out;
+
+  r = test::RunProgram("tavra-data", {"build", tmp.File("nonexistent"), tmp.File("out2")});
+  EXPECT_EQ(r.status, 1);
+  EXPECT_TRUE(Has(r.err, tmp.File("nonexistent") + ": the source folder does not exist")) << r.err;
+  EXPECT_TRUE(Has(r.err, "1 error;")) << r.err;  // not one per missing file
+  EXPECT_FALSE(std::filesystem::exists(tmp.File("out2")));
+
+  r = test::RunProgram("tavra-data", {"check", tmp.File("nonexistent")});
+  EXPECT_EQ(r.status, 2);
+  EXPECT_TRUE(Has(r.err, tmp.File("nonexistent"))) << r.err;
+}
+
+}  // namespace
+}  // namespace tavra

@@ -3,6 +3,7 @@
 // timetables.
 #include <CLI/CLI.hpp>
 #include <cstdio>
+#include <filesystem>
 #include <functional>
 #include <string>
 #include <vector>
@@ -52,6 +53,11 @@ int Dump(const std::string& dataDir, const std::string& out) {
 }
 
 int Check(const std::string& dataDir) {
+  std::error_code ec;
+  if (!std::filesystem::is_directory(dataDir, ec)) {
+    std::fprintf(stderr, "tavra-data: the data folder %s does not exist\n", dataDir.c_str());
+    return 2;
+  }
   std::vector<std::string> problems = CheckDataDirectory(dataDir);
   for (const auto& p : problems) std::printf("%s\n", p.c_str());
   if (problems.empty()) {
