@@ -71,5 +71,30 @@ TEST(StationArguments, NamesBeforeInitials) {
   EXPECT_NE(r.out.find("共:1"), std::string::npos) << r.out;
 }
 
+TEST(EmptyAnswers, CountOfZeroAndOneLineWhy) {
+  struct Case {
+    std::vector<std::string> args;
+    std::string why;
+  };
+  for (const Case& c :
+       {Case{{"between", "北京", "北京"}, "北京 is both the departure and the arrival"},
+        Case{{"station", "一二九公里"}, "no train calls at 一二九公里"},
+        Case{{"between", "一二九公里", "北京"}, "no train calls at 一二九公里"}}) {
+    std::vector<std::string> args = {"--format", "tsv"};
+    args.insert(args.end(), c.args.begin(), c.args.end());
+    test::CliRun r = test::RunCli(args);
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out, "共:0\n");
+    EXPECT_EQ(Count(r.err, "\n"), 1u) << r.err;
+    EXPECT_NE(r.err.find(c.why), std::string::npos) << r.err;
+  }
+  // Trains found: nothing on stderr. --header puts the column names first, in tsv only.
+  test::CliRun r = test::RunCli({"--format", "tsv", "--header", "between", "北京南", "上海虹桥"});
+  EXPECT_EQ(r.err, "");
+  EXPECT_EQ(r.out.rfind("车次\t发站\t发时\t到站\t到时\t", 0), 0u) << r.out;
+  EXPECT_EQ(r.out.substr(r.out.find('\n') + 1),
+            test::RunCli({"--format", "tsv", "between", "北京南", "上海虹桥"}).out);
+}
+
 }  // namespace
 }  // namespace tavra

@@ -29,8 +29,8 @@ int CliSession::Query(std::u16string_view mode) {
       std::fprintf(stderr, "tavra-cli: the query did not run on what was given\n");
     return 1;
   }
-  PrintResultList(stdout, options_.format, core_.m_list, controls_.countLabel,
-                  ColourWanted(stdout));
+  PrintResultList(stdout, options_.format, core_.m_list, controls_.countLabel, ColourWanted(stdout),
+                  options_.header);
   return 0;
 }
 

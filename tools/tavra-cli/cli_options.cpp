@@ -67,6 +67,7 @@ int ParseOptions(const std::vector<std::string>& args, Options& options) {
                  "exactly) or json")
       ->type_name("FORMAT")
       ->check(CLI::IsMember({"table", "tsv", "json"}));
+  app.add_flag("--header", options.header, "tsv: a first line of column names");
   for (const CommandSpec& spec : CommandTable()) AddCommand(app, spec, options);
 
   if (int status = ParseCommandLine(app, args); status >= 0) return status;

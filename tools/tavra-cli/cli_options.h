@@ -21,6 +21,7 @@ struct Command {
 struct Options {
   std::string dataDir;  // empty: beside the executable
   Format format = Format::Table;
+  bool header = false;  // tsv: a first line of column names
   std::vector<Command> commands;
 };
 

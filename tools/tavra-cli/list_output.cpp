@@ -102,12 +102,19 @@ bool ColourWanted(std::FILE* out) {
 }
 
 void PrintResultList(std::FILE* out, Format format, const SortListModel& list,
-                     std::u16string_view countLabel, bool colour) {
+                     std::u16string_view countLabel, bool colour, bool header) {
   const std::vector<int> columns = VisibleColumns(list);
   if (format == Format::Json) return PrintJson(out, list, columns, countLabel);
   if (format == Format::Table) {
     PrintTable(out, list, columns, colour);
   } else {
+    if (header) {
+      std::string names;
+      for (size_t k = 0; k < columns.size(); ++k)
+        names +=
+            (k ? "\t" : "") + Utf16ToUtf8(list.Columns()[static_cast<size_t>(columns[k])].name);
+      std::fprintf(out, "%s\n", names.c_str());
+    }
     for (int r = 0; r < list.RowCount(); ++r) {
       std::string line;
       for (size_t k = 0; k < columns.size(); ++k)

@@ -1,4 +1,6 @@
 // The queries of the main dialog as commands: between, train, station.
+#include <cstdio>
+
 #include "app/query_texts.h"
 #include "cli_command_runs.h"
 #include "platform/utf8.h"
@@ -19,7 +21,10 @@ int RunBetween(CliSession& session, const Command& command) {
   session.core().OnFromEditChange(offered);
   session.controls().to = to;
   session.core().OnToEditChange(offered);
-  return session.Query(texts::kModeStationToStation);
+  const int status = session.Query(texts::kModeStationToStation);
+  if (status == 0 && session.core().m_list.RowCount() == 0)
+    ExplainEmptyAnswer(session.data(), from, to);
+  return status;
 }
 
 int RunTrain(CliSession& session, const Command& command) {
@@ -34,7 +39,12 @@ int RunStation(CliSession& session, const Command& command) {
   ChoiceList offered;
   session.controls().station = station;
   session.core().OnStationEditChange(offered);
-  return session.Query(texts::kModeStation);
+  const int status = session.Query(texts::kModeStation);
+  if (status == 0 && session.core().m_list.RowCount() == 0 &&
+      !ExplainEmptyAnswer(session.data(), station, u""))
+    std::fprintf(stderr, "tavra-cli: no train leaves or ends at %s\n",
+                 Utf16ToUtf8(station).c_str());
+  return status;
 }
 
 }  // namespace tavra::cli

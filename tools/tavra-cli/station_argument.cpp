@@ -1,5 +1,6 @@
 #include "station_argument.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "data/lookup.h"
@@ -12,12 +13,18 @@ namespace {
 
 constexpr size_t kListedAtMost = 20;
 
-bool IsStationName(const TimetableData& data, std::u16string_view text) {
-  if (text.empty() || text.size() > 5) return false;
+// The number of calls at the station named `text`, or -1 when there is no such station.
+int CallCount(const TimetableData& data, std::u16string_view text) {
+  if (text.empty() || text.size() > 5) return -1;
   std::u16string name(text);
   SilentMessages silent;
   RowRange calls;
-  return FindStation(data, name, StationEnd::Departure, silent, calls);
+  if (!FindStation(data, name, StationEnd::Departure, silent, calls)) return -1;
+  return std::max(0, calls.last - calls.first + 1);
+}
+
+bool IsStationName(const TimetableData& data, std::u16string_view text) {
+  return CallCount(data, text) >= 0;
 }
 
 }  // namespace
@@ -38,6 +45,22 @@ bool ResolveStationArgument(const TimetableData& data, std::string_view typed,
     std::fprintf(stderr, "  %s\n", Utf16ToUtf8(matches.items[i]).c_str());
   if (matches.items.size() > kListedAtMost) std::fprintf(stderr, "  …\n");
   return false;
+}
+
+bool ExplainEmptyAnswer(const TimetableData& data, std::u16string_view from,
+                        std::u16string_view to) {
+  if (!from.empty() && from == to) {
+    std::fprintf(stderr, "tavra-cli: %s is both the departure and the arrival station\n",
+                 Utf16ToUtf8(from).c_str());
+    return true;
+  }
+  bool said = false;
+  for (std::u16string_view station : {from, to})
+    if (!station.empty() && CallCount(data, station) == 0) {
+      std::fprintf(stderr, "tavra-cli: no train calls at %s\n", Utf16ToUtf8(station).c_str());
+      said = true;
+    }
+  return said;
 }
 
 bool ExplainTooShort(std::u16string_view station) {

@@ -15,6 +15,11 @@ namespace tavra::cli {
 bool ResolveStationArgument(const TimetableData& data, std::string_view typed,
                             std::u16string& station);
 
+// When a query found no train, says why on stderr if the stations tell: the same station
+// at both ends, or a station no train calls at. Empty names are skipped. True when it said.
+bool ExplainEmptyAnswer(const TimetableData& data, std::u16string_view from,
+                        std::u16string_view to);
+
 // Says on stderr why a query ignored a one-character station text (it runs only on at
 // least two) and returns true, or returns false when `station` is not that short.
 bool ExplainTooShort(std::u16string_view station);
