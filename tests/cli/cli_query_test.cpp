@@ -3,6 +3,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <sstream>
 
@@ -38,11 +39,14 @@ int ColumnOf(const std::string& line, const std::string& text) {
 }
 
 // tavra-cli's standard output when it is a terminal.
-std::string RunOnTerminal(const std::vector<std::string>& args, bool noColour) {
+std::string RunOnTerminal(const std::vector<std::string>& args, bool noColour, int width = 80) {
   std::vector<std::string> argv = {std::string(TAVRA_BUILD_DIR) + "/tavra-cli"};
   argv.insert(argv.end(), args.begin(), args.end());
   int master = -1;
-  const pid_t pid = forkpty(&master, nullptr, nullptr, nullptr);
+  winsize size{};
+  size.ws_row = 50;
+  size.ws_col = static_cast<unsigned short>(width);
+  const pid_t pid = forkpty(&master, nullptr, nullptr, &size);
   if (pid == 0) {
     if (noColour)
       setenv("NO_COLOR", "1", 1);
@@ -202,6 +206,41 @@ TEST(CliOnSample, QueriesEndToEnd) {
   r = test::RunCli({"station", "北京"});  // the table for people
   EXPECT_EQ(r.status, 0);
   EXPECT_EQ(r.out.rfind("车次", 0), 0u);
+}
+
+// A table on a terminal keeps to its width: the columns a reader needs first always, the
+// others while they fit; --wide and piped output show every column.
+TEST(CliOnSample, TableFitsTheTerminalWidth) {
+  const std::vector<std::string> args = {"between", "北京南", "上海虹桥"};
+  auto widest = [](const std::string& out) {
+    int w = 0;
+    for (std::string line : Lines(out)) {
+      if (!line.empty() && line.back() == '\r') line.pop_back();
+      w = std::max(w, cli::DisplayWidth(Utf8ToUtf16(line)));
+    }
+    return w;
+  };
+  const std::string piped = test::RunCli(args).out;
+  const int full = widest(piped);
+  ASSERT_GT(full, 120);
+  std::vector<size_t> headerSizes;
+  for (int width : {80, 120, 200}) {
+    const std::string out = RunOnTerminal(args, true, width);
+    const std::string header = Lines(out).at(0);
+    EXPECT_LE(widest(out), std::min(width, full)) << width << "\n" << out;
+    for (const char* needed : {"车次", "发站", "发时", "到站", "到时", "历时"})
+      EXPECT_NE(header.find(needed), std::string::npos) << width << ": " << header;
+    std::stringstream names(header);
+    size_t count = 0;
+    for (std::string name; names >> name;) ++count;
+    headerSizes.push_back(count);
+    EXPECT_EQ(Lines(out).size(), Lines(piped).size());
+  }
+  EXPECT_LT(headerSizes[0], headerSizes[1]);  // more room, more columns
+  EXPECT_EQ(widest(RunOnTerminal(args, true, 200)), full);
+  std::vector<std::string> wide = args;
+  wide.insert(wide.begin(), "--wide");
+  EXPECT_EQ(widest(RunOnTerminal(wide, true, 80)), full);
 }
 
 }  // namespace

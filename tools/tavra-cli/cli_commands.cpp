@@ -30,7 +30,7 @@ int CliSession::Query(std::u16string_view mode) {
     return 1;
   }
   PrintResultList(stdout, options_.format, core_.m_list, controls_.countLabel, ColourWanted(stdout),
-                  options_.header);
+                  options_.header, options_.wide);
   return 0;
 }
 

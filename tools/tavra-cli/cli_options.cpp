@@ -68,6 +68,8 @@ int ParseOptions(const std::vector<std::string>& args, Options& options) {
       ->type_name("FORMAT")
       ->check(CLI::IsMember({"table", "tsv", "json"}));
   app.add_flag("--header", options.header, "tsv: a first line of column names");
+  app.add_flag("--wide", options.wide,
+               "table on a terminal: every column (otherwise those that fit its width)");
   for (const CommandSpec& spec : CommandTable()) AddCommand(app, spec, options);
 
   if (int status = ParseCommandLine(app, args); status >= 0) return status;

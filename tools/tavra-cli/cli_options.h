@@ -22,6 +22,7 @@ struct Options {
   std::string dataDir;  // empty: beside the executable
   Format format = Format::Table;
   bool header = false;  // tsv: a first line of column names
+  bool wide = false;    // table on a terminal: every column, however wide
   std::vector<Command> commands;
 };
 

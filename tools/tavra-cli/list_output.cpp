@@ -9,6 +9,7 @@
 #include "cli_output.h"
 #include "data/record_fields.h"
 #include "platform/utf8.h"
+#include "table_fit.h"
 #include "text_width.h"
 
 namespace tavra::cli {
@@ -38,14 +39,23 @@ std::string ColourStart(Color text) {
   return buf;
 }
 
-void PrintTable(std::FILE* out, const SortListModel& list, const std::vector<int>& columns,
-                bool colour) {
-  std::vector<int> widths;
-  for (int c : columns) widths.push_back(DisplayWidth(list.Columns()[static_cast<size_t>(c)].name));
+void PrintTable(std::FILE* out, const SortListModel& list, const std::vector<int>& allColumns,
+                bool colour, int terminalWidth) {
+  std::vector<int> allWidths;
+  std::vector<std::u16string> names;
+  for (int c : allColumns) {
+    names.push_back(list.Columns()[static_cast<size_t>(c)].name);
+    allWidths.push_back(DisplayWidth(names.back()));
+  }
   for (int r = 0; r < list.RowCount(); ++r)
-    for (size_t k = 0; k < columns.size(); ++k)
-      widths[k] = std::max(widths[k],
-                           DisplayWidth(Trim(list.Row(r).texts[static_cast<size_t>(columns[k])])));
+    for (size_t k = 0; k < allColumns.size(); ++k)
+      allWidths[k] = std::max(
+          allWidths[k], DisplayWidth(Trim(list.Row(r).texts[static_cast<size_t>(allColumns[k])])));
+  std::vector<int> columns, widths;
+  for (size_t k : ColumnsThatFit(names, allWidths, terminalWidth)) {
+    columns.push_back(allColumns[k]);
+    widths.push_back(allWidths[k]);
+  }
 
   auto cell = [&](std::string& line, std::u16string_view text, size_t k, const std::string& start) {
     if (k > 0) line += "  ";
@@ -102,11 +112,11 @@ bool ColourWanted(std::FILE* out) {
 }
 
 void PrintResultList(std::FILE* out, Format format, const SortListModel& list,
-                     std::u16string_view countLabel, bool colour, bool header) {
+                     std::u16string_view countLabel, bool colour, bool header, bool wide) {
   const std::vector<int> columns = VisibleColumns(list);
   if (format == Format::Json) return PrintJson(out, list, columns, countLabel);
   if (format == Format::Table) {
-    PrintTable(out, list, columns, colour);
+    PrintTable(out, list, columns, colour, wide ? 0 : TerminalWidth(fileno(out)));
   } else {
     if (header) {
       std::string names;

@@ -14,8 +14,10 @@ bool ColourWanted(std::FILE* out);
 
 // The visible columns (a width of 0 hides a column) of every row, then the count label.
 // Table cells are shown without their surrounding blanks; tsv and json keep the texts
-// exactly as the list holds them; `header` puts a line of column names first in tsv.
+// exactly as the list holds them; `header` puts a line of column names first in tsv. A
+// table on a terminal shows the columns that fit its width, every column when `wide`.
 void PrintResultList(std::FILE* out, Format format, const SortListModel& list,
-                     std::u16string_view countLabel, bool colour, bool header = false);
+                     std::u16string_view countLabel, bool colour, bool header = false,
+                     bool wide = false);
 
 }  // namespace tavra::cli
