@@ -14,7 +14,9 @@ const std::vector<CommandSpec>& CommandTable() {
        "station to station; FROM or TO may be \"\" (all departures from FROM / all arrivals "
        "at TO)",
        {"FROM", "TO"},
-       {},
+       {{"--city", nullptr,
+         "every train between any stations of the two cities (a name and "
+         "the name followed by 东, 南, 西 or 北)"}},
        RunBetween},
       {"train", "train-number query", {"NUMBER"}, {}, RunTrain},
       {"station", "station query (departures and terminating arrivals)", {"NAME"}, {}, RunStation},

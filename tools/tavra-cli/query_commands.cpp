@@ -2,11 +2,56 @@
 #include <cstdio>
 
 #include "app/query_texts.h"
+#include "city_query.h"
 #include "cli_command_runs.h"
+#include "list_output.h"
 #include "platform/utf8.h"
 #include "station_argument.h"
 
 namespace tavra::cli {
+namespace {
+
+int BetweenCities(CliSession& session, const std::u16string& from, const std::u16string& to) {
+  const std::vector<std::u16string> fromCity = CityStations(session.data(), from);
+  const std::vector<std::u16string> toCity = CityStations(session.data(), to);
+  for (const auto& [city, name] : {std::pair{&fromCity, &from}, {&toCity, &to}})
+    if (city->empty()) {
+      std::fprintf(stderr, "tavra-cli: --city needs a station of each city; \"%s\" is none\n",
+                   Utf16ToUtf8(*name).c_str());
+      return 1;
+    }
+  SortListModel list;
+  list.SetColumnSpec(texts::kResultColumns);
+  QueryCities(session.data(), fromCity, toCity, list);
+  PrintResultList(stdout, session.options().format, list,
+                  u"共:" + Utf8ToUtf16(std::to_string(list.RowCount())), ColourWanted(stdout),
+                  session.options().header, session.options().wide);
+  return 0;
+}
+
+// When two stations have no train between them but other stations of their cities do,
+// says which pair has the most.
+void SuggestCities(const TimetableData& data, const std::u16string& from,
+                   const std::u16string& to) {
+  if (from.empty() || to.empty()) return;
+  std::u16string bestFrom, bestTo;
+  int best = 0;
+  for (const std::u16string& a : CityStations(data, from))
+    for (const std::u16string& b : CityStations(data, to)) {
+      if (a == b || (a == from && b == to)) continue;
+      if (int n = TrainsBetween(data, a, b); n > best) {
+        best = n;
+        bestFrom = a;
+        bestTo = b;
+      }
+    }
+  if (best > 0)
+    std::fprintf(stderr, "tavra-cli: %s → %s has %d train%s; try --city\n",
+                 Utf16ToUtf8(bestFrom).c_str(), Utf16ToUtf8(bestTo).c_str(), best,
+                 best == 1 ? "" : "s");
+}
+
+}  // namespace
 
 int RunBetween(CliSession& session, const Command& command) {
   std::u16string from, to;
@@ -15,6 +60,7 @@ int RunBetween(CliSession& session, const Command& command) {
     return 1;
   // The query ignores a one-character station; say so rather than stop silently.
   if (ExplainTooShort(from) || ExplainTooShort(to)) return 1;
+  if (command.Has("--city")) return BetweenCities(session, from, to);
   // Typed into the two station boxes, then the query button.
   ChoiceList offered;
   session.controls().from = from;
@@ -22,8 +68,9 @@ int RunBetween(CliSession& session, const Command& command) {
   session.controls().to = to;
   session.core().OnToEditChange(offered);
   const int status = session.Query(texts::kModeStationToStation);
-  if (status == 0 && session.core().m_list.RowCount() == 0)
-    ExplainEmptyAnswer(session.data(), from, to);
+  if (status == 0 && session.core().m_list.RowCount() == 0 &&
+      !ExplainEmptyAnswer(session.data(), from, to))
+    SuggestCities(session.data(), from, to);
   return status;
 }
 
