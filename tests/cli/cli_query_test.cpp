@@ -5,6 +5,8 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <nlohmann/json.hpp>
+#include <set>
 #include <sstream>
 
 #include "data/loader.h"
@@ -113,17 +115,37 @@ TEST_F(CliQueries, TsvLinesAreTheListTextsThenTheCount) {
   EXPECT_EQ(lines[4], "共:2");  // 1461 ends at 天津 (listed from 北京), T109 leaves for 上海
 }
 
-TEST_F(CliQueries, JsonCarriesTextsColoursAndCount) {
-  test::CliRun r = Run({"station", "天津"}, "json");
+TEST_F(CliQueries, JsonCarriesValuesColoursAndCount) {
+  test::CliRun r = Run({"station", "天津", "version"}, "json");
   ASSERT_EQ(r.status, 0) << r.err;
-  EXPECT_EQ(r.out.rfind("{\"columns\":[\"车次\",\"发站\"", 0), 0u) << r.out;
-  EXPECT_NE(r.out.find("\"count\":2,\"label\":\"共:2\"}"), std::string::npos);
-  // T109 leaves 天津 (black); 1461 ends there (blue); both on white.
-  EXPECT_NE(r.out.find("\"textColors\":[\"#000000\""), std::string::npos);
-  EXPECT_NE(r.out.find("\"textColors\":[\"#0000ff\""), std::string::npos);
-  EXPECT_EQ(r.out.find("#ff0000"), std::string::npos);
-  EXPECT_NE(r.out.find("\"backColors\":[\"#ffffff\""), std::string::npos);
-  EXPECT_NE(r.out.find("\" 1461 \""), std::string::npos);
+  const auto doc = nlohmann::json::parse(r.out);  // one document for the whole run
+  ASSERT_TRUE(doc.is_array());
+  ASSERT_EQ(doc.size(), 2u);
+  const auto& list = doc[0];
+  EXPECT_EQ(list["command"], "station");
+  EXPECT_EQ(list["columns"][0], "车次");
+  EXPECT_EQ(list["count"], 2);
+  EXPECT_EQ(list["label"], "共:2");
+  ASSERT_EQ(list["rows"].size(), 2u);
+  // 1461 ends at 天津 (blue); T109 leaves it (black); both on white. Texts trimmed, the
+  // distance a number, prices numbers or null.
+  std::set<std::string> trains;
+  for (const auto& row : list["rows"]) {
+    const auto& cells = row["cells"];
+    trains.insert(cells[0].get<std::string>());
+    EXPECT_EQ(row["textColors"][0], cells[0] == "1461" ? "blue" : "black");
+    EXPECT_EQ(row["backColors"][0], "white");
+    EXPECT_TRUE(cells[7].is_number_integer()) << cells[7];
+    for (size_t c = 9; c < 13; ++c) EXPECT_TRUE(cells[c].is_number() || cells[c].is_null()) << c;
+  }
+  EXPECT_EQ(trains, (std::set<std::string>{"1461", "T109"}));
+  EXPECT_EQ(doc[1], (nlohmann::json{{"command", "version"}, {"version", "20240101"}}));
+  // jsonl: the same results, one document a line.
+  r = Run({"station", "天津", "version"}, "jsonl");
+  const auto lines = Lines(r.out);
+  ASSERT_EQ(lines.size(), 2u);
+  EXPECT_EQ(nlohmann::json::parse(lines[0]), doc[0]);
+  EXPECT_EQ(nlohmann::json::parse(lines[1]), doc[1]);
 }
 
 TEST_F(CliQueries, TableAlignsWideCharactersAndColoursOnlyATerminal) {

@@ -40,7 +40,7 @@ TEST(CommandLine, HelpOnEveryProgramAndCommandOnStdout) {
 TEST(CommandLine, GlobalOptionsAnywhereAndEitherSpelling) {
   const test::CliRun expected = test::RunCli({"--format", "json", "stations", "bj", "version"});
   ASSERT_EQ(expected.status, 0) << expected.err;
-  ASSERT_TRUE(Has(expected.out, "{\"stations\":["));
+  ASSERT_TRUE(Has(expected.out, "[{\"command\":\"stations\",\"stations\":["));
   for (const auto& args :
        std::vector<std::vector<std::string>>{{"--format=json", "stations", "bj", "version"},
                                              {"stations", "bj", "--format", "json", "version"},
@@ -67,7 +67,7 @@ TEST(CommandLine, UsageErrorsSayWhatWasWrongAndExitOne) {
       {"tavra-cli", {"frobnicate"}, "unknown command 'frobnicate'\n"},
       {"tavra-cli", {}, "no command given"},
       {"tavra-cli", {"between", "北京"}, "between needs 2 arguments: FROM TO"},
-      {"tavra-cli", {"--format", "xml", "version"}, "xml not in {table,tsv,json}"},
+      {"tavra-cli", {"--format", "xml", "version"}, "xml not in {table,tsv,json,jsonl}"},
       {"tavra-data", {"generate", "x", "--stations", "-3"}, "--stations"},
       {"tavra-data", {"check"}, "check needs 1 argument: DATA_DIR"},
       {"tavra-data", {}, "no command given"},

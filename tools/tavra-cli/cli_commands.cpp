@@ -16,7 +16,7 @@ bool LoadForCli(TimetableData& data, const Options& options) {
 }
 
 CliSession::CliSession(const TimetableData& data, const Options& options)
-    : data_(data), options_(options), core_(data, controls_, messages_) {}
+    : data_(data), options_(options), core_(data, controls_, messages_), json_(options.format) {}
 
 int CliSession::Query(std::u16string_view mode) {
   controls_.mode = mode;
@@ -29,13 +29,17 @@ int CliSession::Query(std::u16string_view mode) {
       std::fprintf(stderr, "tavra-cli: the query did not run on what was given\n");
     return 1;
   }
-  PrintResultList(stdout, options_.format, core_.m_list, controls_.countLabel, ColourWanted(stdout),
-                  options_.header, options_.wide);
+  if (json_.Active())
+    json_.Add(commandName_, ResultListJson(core_.m_list, controls_.countLabel));
+  else
+    PrintResultList(stdout, options_.format, core_.m_list, controls_.countLabel,
+                    ColourWanted(stdout), options_.header, options_.wide);
   return 0;
 }
 
 int CliSession::Run(const Command& command) {
   const CommandSpec* spec = FindCommand(command.name);
+  commandName_ = command.name;
   return spec ? spec->run(*this, command) : 1;
 }
 

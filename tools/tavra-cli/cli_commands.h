@@ -25,6 +25,10 @@ class CliSession {
   QueryCore& core() { return core_; }
   PlainQueryControls& controls() { return controls_; }
   TerminalMessages& messages() { return messages_; }
+  // json and jsonl: each command adds its result here instead of printing it.
+  JsonOutput& json() { return json_; }
+  // The name of the command running, for its json result.
+  const std::string& commandName() const { return commandName_; }
 
  private:
   const TimetableData& data_;
@@ -32,6 +36,8 @@ class CliSession {
   TerminalMessages messages_;
   PlainQueryControls controls_;
   QueryCore core_;
+  JsonOutput json_;
+  std::string commandName_;
 };
 
 // Loads the tables for the options' data folder; on failure prints which file is wrong

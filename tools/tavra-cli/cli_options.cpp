@@ -63,17 +63,20 @@ int ParseOptions(const std::vector<std::string>& args, Options& options) {
       ->type_name("DIR");
   std::string format = "table";
   app.add_option("--format", format,
-                 "table (aligned, for people), tsv (the list's texts "
-                 "exactly) or json")
+                 "table (aligned, for people), tsv (the list's texts exactly), json (one "
+                 "document) or jsonl (one per command)")
       ->type_name("FORMAT")
-      ->check(CLI::IsMember({"table", "tsv", "json"}));
+      ->check(CLI::IsMember({"table", "tsv", "json", "jsonl"}));
   app.add_flag("--header", options.header, "tsv: a first line of column names");
   app.add_flag("--wide", options.wide,
                "table on a terminal: every column (otherwise those that fit its width)");
   for (const CommandSpec& spec : CommandTable()) AddCommand(app, spec, options);
 
   if (int status = ParseCommandLine(app, args); status >= 0) return status;
-  options.format = format == "tsv" ? Format::Tsv : format == "json" ? Format::Json : Format::Table;
+  options.format = format == "tsv"     ? Format::Tsv
+                   : format == "json"  ? Format::Json
+                   : format == "jsonl" ? Format::Jsonl
+                                       : Format::Table;
   if (options.commands.empty()) return UsageError(app, "no command given");
   return -1;
 }

@@ -7,7 +7,7 @@
 
 namespace tavra::cli {
 
-enum class Format { Table, Tsv, Json };
+enum class Format { Table, Tsv, Json, Jsonl };
 
 // One command as given on the command line.
 struct Command {

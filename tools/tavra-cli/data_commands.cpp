@@ -10,14 +10,17 @@ int RunStations(CliSession& session, const Command& command) {
   MatchStationsByKey(session.data(), Utf8ToUtf16(command.args[0]), list);
   std::vector<std::string> names;
   for (const auto& name : list.items) names.push_back(Utf16ToUtf8(name));
-  PrintList(stdout, session.options().format, "stations", names);
+  if (session.json().Active())
+    session.json().Add(session.commandName(), {{"stations", names}, {"count", names.size()}});
+  else
+    PrintList(stdout, names);
   return 0;
 }
 
 int RunVersion(CliSession& session, const Command&) {
   std::string version = Utf16ToUtf8(session.data().DataVersionText);
-  if (session.options().format == Format::Json)
-    std::printf("{\"version\":%s}\n", JsonString(version).c_str());
+  if (session.json().Active())
+    session.json().Add(session.commandName(), {{"version", version}});
   else
     std::printf("%s\n", version.c_str());
   return 0;

@@ -13,7 +13,9 @@ int main(int argc, char** argv) {
   tavra::TimetableData data;
   if (!LoadForCli(data, options)) return 2;
   CliSession session(data, options);
+  int status = 0;
   for (const Command& command : options.commands)
-    if (int status = session.Run(command)) return status;
-  return 0;
+    if ((status = session.Run(command)) != 0) break;
+  session.json().Finish();  // what the commands before a failed one found
+  return status;
 }

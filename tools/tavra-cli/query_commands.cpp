@@ -23,8 +23,12 @@ int BetweenCities(CliSession& session, const std::u16string& from, const std::u1
   SortListModel list;
   list.SetColumnSpec(texts::kResultColumns);
   QueryCities(session.data(), fromCity, toCity, list);
-  PrintResultList(stdout, session.options().format, list,
-                  u"共:" + Utf8ToUtf16(std::to_string(list.RowCount())), ColourWanted(stdout),
+  const std::u16string label = u"共:" + Utf8ToUtf16(std::to_string(list.RowCount()));
+  if (session.json().Active()) {
+    session.json().Add(session.commandName(), ResultListJson(list, label));
+    return 0;
+  }
+  PrintResultList(stdout, session.options().format, list, label, ColourWanted(stdout),
                   session.options().header, session.options().wide);
   return 0;
 }
