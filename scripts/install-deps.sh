@@ -5,6 +5,7 @@ set -euo pipefail
 
 packages=(g++ cmake ninja-build pkg-config libgtest-dev libbenchmark-dev unicode-data
   python3 clang-format git  # the layer and format checks
+  libcli11-dev nlohmann-json3-dev  # the terminal programs' command lines and JSON
   qt6-base-dev fonts-wqy-microhei  # the desktop program, and a font for its Chinese texts
   libcurl4-openssl-dev)  # the update check's HTTP client
 

@@ -1,6 +1,8 @@
 #include "results/list_compare.h"
 
+#include <algorithm>
 #include <string>
+#include <utility>
 
 #include "data/record_fields.h"
 #include "platform/gbk_codec.h"
@@ -22,11 +24,75 @@ bool AllDigits(std::u16string_view text) {
   return true;
 }
 
+// What a cell holds decides how it compares, and kinds never mix: numbers, then dates,
+// then every other text ("－", empty), so that one order exists over any column.
+enum class CellKind { Number, Date, Text };
+
+// A decimal: digits, optionally "." and more digits ("25", "105.5").
+bool IsDecimal(std::u16string_view text) {
+  const size_t point = text.find(u'.');
+  const std::u16string_view whole = text.substr(0, point);
+  if (whole.empty() || !AllDigits(whole)) return false;
+  if (point == std::u16string_view::npos) return true;
+  const std::u16string_view fraction = text.substr(point + 1);
+  return !fraction.empty() && AllDigits(fraction);
+}
+
+// One decimal or several joined by "/" (the berth prices "310.5/321.5/331.5").
+bool IsNumberList(std::u16string_view text) {
+  for (size_t pos = 0;;) {
+    const size_t slash = text.find(u'/', pos);
+    if (!IsDecimal(text.substr(pos, slash - pos))) return false;
+    if (slash == std::u16string_view::npos) return true;
+    pos = slash + 1;
+  }
+}
+
 bool IsDate(std::u16string_view text) {
   if (text.size() != 10 || text[2] != u'/' || text[5] != u'/') return false;
   for (size_t i : {0, 1, 3, 4, 6, 7, 8, 9})
     if (!IsDigit(text[i])) return false;
   return true;
+}
+
+CellKind KindOf(std::u16string_view text) {
+  if (IsDate(text)) return CellKind::Date;  // before numbers: 03/04/2007 is no berth price
+  if (IsNumberList(text)) return CellKind::Number;
+  return CellKind::Text;
+}
+
+// Compares two decimals by their digits, exactly and at any length: the whole parts
+// without leading zeros by length, then digit by digit, then the fractions as if padded
+// with zeros.
+int CompareDecimals(std::u16string_view a, std::u16string_view b) {
+  auto split = [](std::u16string_view t) {
+    const size_t point = std::min(t.find(u'.'), t.size());
+    std::u16string_view whole = t.substr(0, point);
+    while (whole.size() > 1 && whole[0] == u'0') whole.remove_prefix(1);
+    return std::pair{whole, t.substr(std::min(point + 1, t.size()))};
+  };
+  const auto [wa, fa] = split(a);
+  const auto [wb, fb] = split(b);
+  if (wa.size() != wb.size()) return wa.size() < wb.size() ? -1 : 1;
+  if (int d = wa.compare(wb); d != 0) return Sign(d);
+  for (size_t i = 0; i < std::max(fa.size(), fb.size()); ++i) {
+    const char16_t x = i < fa.size() ? fa[i] : u'0', y = i < fb.size() ? fb[i] : u'0';
+    if (x != y) return x < y ? -1 : 1;
+  }
+  return 0;
+}
+
+// Number lists compare element by element; a list that ends first comes first.
+int CompareNumberLists(std::u16string_view a, std::u16string_view b) {
+  for (size_t pa = 0, pb = 0;;) {
+    const size_t ea = std::min(a.find(u'/', pa), a.size()),
+                 eb = std::min(b.find(u'/', pb), b.size());
+    if (int d = CompareDecimals(a.substr(pa, ea - pa), b.substr(pb, eb - pb)); d != 0) return d;
+    const bool aEnds = ea == a.size(), bEnds = eb == b.size();
+    if (aEnds || bEnds) return aEnds == bEnds ? 0 : aEnds ? -1 : 1;
+    pa = ea + 1;
+    pb = eb + 1;
+  }
 }
 
 // Primary weight of one code unit: punctuation < digits < letters (case folded) < Chinese
@@ -65,8 +131,10 @@ int CompareListText(std::u16string_view a, std::u16string_view b) {
 }
 
 int CompareCellTexts(std::u16string_view a, std::u16string_view b) {
-  if (AllDigits(a)) return Sign(static_cast<long long>(ParseLeadingInt(a)) - ParseLeadingInt(b));
-  if (IsDate(a)) {
+  const CellKind x = KindOf(a), y = KindOf(b);
+  if (x != y) return x < y ? -1 : 1;
+  if (x == CellKind::Number) return CompareNumberLists(a, b);
+  if (x == CellKind::Date) {
     for (auto [pos, len] : {std::pair<size_t, size_t>{6, 4}, {3, 2}, {0, 2}}) {
       int d = Sign(static_cast<long long>(ParseLeadingInt(Field(a, pos, len))) -
                    ParseLeadingInt(Field(b, pos, len)));

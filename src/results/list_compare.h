@@ -4,10 +4,11 @@
 
 namespace tavra {
 
-// -1, 0 or 1. The kind of comparison is chosen from `a` alone, as a header click on a
-// column of times, numbers or dates expects: numeric when every character of `a` is a
-// digit (an empty text too), both read as decimal integers; by date when `a` is
-// dd/mm/yyyy (year, then month, then day); otherwise CompareListText.
+// -1, 0 or 1, a total order over any mix of texts, so a header click sorts a column the
+// same way whatever order its rows start in. Numbers come first, compared by value:
+// decimals ("25", "105.5") and decimals joined by "/" (berth prices, element by element).
+// Dates dd/mm/yyyy come next (year, then month, then day), then every other text ("－",
+// empty, times such as 08:15) by CompareListText.
 int CompareCellTexts(std::u16string_view a, std::u16string_view b);
 
 // The order people expect of list texts: punctuation, then digits, then letters regardless

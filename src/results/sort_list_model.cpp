@@ -1,34 +1,11 @@
 #include "results/sort_list_model.h"
 
+#include <algorithm>
+
 #include "data/record_fields.h"
 #include "results/list_compare.h"
 
 namespace tavra {
-namespace {
-
-// A merge sort of our own: stable, so that rows with equal keys keep the order the query
-// produced them in, and safe with a comparison that is not a strict order (its kind is
-// chosen from the first text alone, so "12" against "1a" and "1a" against "12" can both
-// say "after").
-template <typename Less>
-void StableMergeSort(std::vector<ListRow>& rows, Less less) {
-  std::vector<ListRow> buffer(rows.size());
-  for (size_t width = 1; width < rows.size(); width *= 2) {
-    for (size_t lo = 0; lo < rows.size(); lo += 2 * width) {
-      const size_t mid = std::min(lo + width, rows.size());
-      const size_t hi = std::min(lo + 2 * width, rows.size());
-      size_t i = lo, j = mid, k = lo;
-      while (i < mid && j < hi)
-        buffer[k++] = std::move(less(rows[j], rows[i]) ? rows[j++] : rows[i++]);
-      while (i < mid) buffer[k++] = std::move(rows[i++]);
-      while (j < hi) buffer[k++] = std::move(rows[j++]);
-    }
-    rows.swap(buffer);
-  }
-}
-
-}  // namespace
-
 bool SortListModel::SetColumnSpec(std::u16string_view columnText) {
   for (size_t pos = 0; pos < columnText.size();) {
     size_t end = columnText.find(u';', pos);
@@ -75,7 +52,8 @@ void SortListModel::SortByColumn(int column, bool ascending) {
   m_nSortColumn = column;
   m_bAscending = ascending;
   const size_t c = static_cast<size_t>(column);
-  StableMergeSort(rows_, [c, ascending](const ListRow& x, const ListRow& y) {
+  // Stable, so that rows with equal keys keep the order the query produced them in.
+  std::stable_sort(rows_.begin(), rows_.end(), [c, ascending](const ListRow& x, const ListRow& y) {
     return ascending ? CompareCellTexts(x.texts[c], y.texts[c]) < 0
                      : CompareCellTexts(y.texts[c], x.texts[c]) < 0;
   });

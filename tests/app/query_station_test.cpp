@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "app/query_core.h"
 #include "app/query_texts.h"
 #include "data/loader.h"
@@ -302,6 +304,34 @@ TEST(ListBetween, RangesFromADamagedFileStayInsideTheTable) {
   join.ListTerminating();
   for (int r = 0; r < join.m_list.RowCount(); ++r)
     EXPECT_NE(Trimmed(join.m_list.Row(r).texts[kFrom]), u"");
+}
+
+// On the sample: the lines come out in the order a stable sort of the built rows by their
+// hidden time text gives, as before the price comparison changed.
+TEST(StationQueryOnSample, HiddenColumnKeepsTimeOrder) {
+  TimetableData data;
+  ASSERT_EQ(LoadTimetable(data, TAVRA_BUILD_DIR), kLoadComplete);
+  for (std::u16string_view name : {u"上海", u"北京", u"南京"}) {
+    PlainQueryControls controls;
+    controls.mode = texts::kModeStation;
+    controls.station = name;
+    test::RecordingMessages messages;
+    QueryCore core(data, controls, messages);
+    test::RecordingChoiceBox box;
+    core.OnStationEditChange(box);
+    core.OnQuery();
+    std::vector<ResultRow> expected(core.m_rows.begin(), core.m_rows.begin() + core.m_nLastRow + 1);
+    ASSERT_GT(expected.size(), 10u);
+    std::stable_sort(expected.begin(), expected.end(),
+                     [](const ResultRow& a, const ResultRow& b) { return a.sortKey < b.sortKey; });
+    ASSERT_EQ(core.m_list.RowCount(), static_cast<int>(expected.size()));
+    for (size_t r = 0; r < expected.size(); ++r) {
+      const ListRow& row = core.m_list.Row(static_cast<int>(r));
+      ASSERT_EQ(row.texts[texts::kSortKeyColumn], expected[r].sortKey) << r;
+      ASSERT_EQ(row.texts[kTrain], expected[r].trainText) << r;
+      ASSERT_EQ(row.texts[kFrom], expected[r].fromName) << r;
+    }
+  }
 }
 
 }  // namespace

@@ -3,7 +3,10 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdlib>
+#include <nlohmann/json.hpp>
+#include <set>
 #include <sstream>
 
 #include "data/loader.h"
@@ -38,11 +41,14 @@ int ColumnOf(const std::string& line, const std::string& text) {
 }
 
 // tavra-cli's standard output when it is a terminal.
-std::string RunOnTerminal(const std::vector<std::string>& args, bool noColour) {
+std::string RunOnTerminal(const std::vector<std::string>& args, bool noColour, int width = 80) {
   std::vector<std::string> argv = {std::string(TAVRA_BUILD_DIR) + "/tavra-cli"};
   argv.insert(argv.end(), args.begin(), args.end());
   int master = -1;
-  const pid_t pid = forkpty(&master, nullptr, nullptr, nullptr);
+  winsize size{};
+  size.ws_row = 50;
+  size.ws_col = static_cast<unsigned short>(width);
+  const pid_t pid = forkpty(&master, nullptr, nullptr, &size);
   if (pid == 0) {
     if (noColour)
       setenv("NO_COLOR", "1", 1);
@@ -109,17 +115,37 @@ TEST_F(CliQueries, TsvLinesAreTheListTextsThenTheCount) {
   EXPECT_EQ(lines[4], "共:2");  // 1461 ends at 天津 (listed from 北京), T109 leaves for 上海
 }
 
-TEST_F(CliQueries, JsonCarriesTextsColoursAndCount) {
-  test::CliRun r = Run({"station", "天津"}, "json");
+TEST_F(CliQueries, JsonCarriesValuesColoursAndCount) {
+  test::CliRun r = Run({"station", "天津", "version"}, "json");
   ASSERT_EQ(r.status, 0) << r.err;
-  EXPECT_EQ(r.out.rfind("{\"columns\":[\"车次\",\"发站\"", 0), 0u) << r.out;
-  EXPECT_NE(r.out.find("\"count\":2,\"label\":\"共:2\"}"), std::string::npos);
-  // T109 leaves 天津 (black); 1461 ends there (blue); both on white.
-  EXPECT_NE(r.out.find("\"textColors\":[\"#000000\""), std::string::npos);
-  EXPECT_NE(r.out.find("\"textColors\":[\"#0000ff\""), std::string::npos);
-  EXPECT_EQ(r.out.find("#ff0000"), std::string::npos);
-  EXPECT_NE(r.out.find("\"backColors\":[\"#ffffff\""), std::string::npos);
-  EXPECT_NE(r.out.find("\" 1461 \""), std::string::npos);
+  const auto doc = nlohmann::json::parse(r.out);  // one document for the whole run
+  ASSERT_TRUE(doc.is_array());
+  ASSERT_EQ(doc.size(), 2u);
+  const auto& list = doc[0];
+  EXPECT_EQ(list["command"], "station");
+  EXPECT_EQ(list["columns"][0], "车次");
+  EXPECT_EQ(list["count"], 2);
+  EXPECT_EQ(list["label"], "共:2");
+  ASSERT_EQ(list["rows"].size(), 2u);
+  // 1461 ends at 天津 (blue); T109 leaves it (black); both on white. Texts trimmed, the
+  // distance a number, prices numbers or null.
+  std::set<std::string> trains;
+  for (const auto& row : list["rows"]) {
+    const auto& cells = row["cells"];
+    trains.insert(cells[0].get<std::string>());
+    EXPECT_EQ(row["textColors"][0], cells[0] == "1461" ? "blue" : "black");
+    EXPECT_EQ(row["backColors"][0], "white");
+    EXPECT_TRUE(cells[7].is_number_integer()) << cells[7];
+    for (size_t c = 9; c < 13; ++c) EXPECT_TRUE(cells[c].is_number() || cells[c].is_null()) << c;
+  }
+  EXPECT_EQ(trains, (std::set<std::string>{"1461", "T109"}));
+  EXPECT_EQ(doc[1], (nlohmann::json{{"command", "version"}, {"version", "20240101"}}));
+  // jsonl: the same results, one document a line.
+  r = Run({"station", "天津", "version"}, "jsonl");
+  const auto lines = Lines(r.out);
+  ASSERT_EQ(lines.size(), 2u);
+  EXPECT_EQ(nlohmann::json::parse(lines[0]), doc[0]);
+  EXPECT_EQ(nlohmann::json::parse(lines[1]), doc[1]);
 }
 
 TEST_F(CliQueries, TableAlignsWideCharactersAndColoursOnlyATerminal) {
@@ -147,7 +173,9 @@ TEST_F(CliQueries, InputProblemsExitWithOneAndSayWhy) {
   for (const Case& c :
        {Case{{"between", "南极", "上海"}, "无此发站！\n"},
         Case{{"between", "", ""}, "发站或到站信息为空，请输入发站或到站\n"},
-        Case{{"between", "北", "上海"}, ""},  // still typing: nothing at all
+        Case{{"between", "北", "上海"},  // the query ignores it; the terminal says why
+             "tavra-cli: \"北\" is neither a station name (names have two characters or more) "
+             "nor the spelling initials of a station\n"},
         Case{{"station", "  "}, "车站信息为空，请输入车站\n"},
         Case{{"train", "Z99"}, "无此车次，请核对后重新输入要查询的车次\n"},
         Case{{"train", std::string(1000, 'x')}, "车次信息输入有误，请核对后重新输入要查询的车次\n"},
@@ -200,6 +228,41 @@ TEST(CliOnSample, QueriesEndToEnd) {
   r = test::RunCli({"station", "北京"});  // the table for people
   EXPECT_EQ(r.status, 0);
   EXPECT_EQ(r.out.rfind("车次", 0), 0u);
+}
+
+// A table on a terminal keeps to its width: the columns a reader needs first always, the
+// others while they fit; --wide and piped output show every column.
+TEST(CliOnSample, TableFitsTheTerminalWidth) {
+  const std::vector<std::string> args = {"between", "北京南", "上海虹桥"};
+  auto widest = [](const std::string& out) {
+    int w = 0;
+    for (std::string line : Lines(out)) {
+      if (!line.empty() && line.back() == '\r') line.pop_back();
+      w = std::max(w, cli::DisplayWidth(Utf8ToUtf16(line)));
+    }
+    return w;
+  };
+  const std::string piped = test::RunCli(args).out;
+  const int full = widest(piped);
+  ASSERT_GT(full, 120);
+  std::vector<size_t> headerSizes;
+  for (int width : {80, 120, 200}) {
+    const std::string out = RunOnTerminal(args, true, width);
+    const std::string header = Lines(out).at(0);
+    EXPECT_LE(widest(out), std::min(width, full)) << width << "\n" << out;
+    for (const char* needed : {"车次", "发站", "发时", "到站", "到时", "历时"})
+      EXPECT_NE(header.find(needed), std::string::npos) << width << ": " << header;
+    std::stringstream names(header);
+    size_t count = 0;
+    for (std::string name; names >> name;) ++count;
+    headerSizes.push_back(count);
+    EXPECT_EQ(Lines(out).size(), Lines(piped).size());
+  }
+  EXPECT_LT(headerSizes[0], headerSizes[1]);  // more room, more columns
+  EXPECT_EQ(widest(RunOnTerminal(args, true, 200)), full);
+  std::vector<std::string> wide = args;
+  wide.insert(wide.begin(), "--wide");
+  EXPECT_EQ(widest(RunOnTerminal(wide, true, 80)), full);
 }
 
 }  // namespace

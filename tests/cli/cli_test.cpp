@@ -52,11 +52,11 @@ TEST_F(CliOnSmallNetwork, StationsAndVersionInEachFormat) {
   EXPECT_EQ(r.status, 0);
   EXPECT_EQ(r.out, "北京\n北京西\n");
   r = Cli({"--data-dir", dir_.path(), "--format", "json", "stations", "b"});
-  EXPECT_EQ(r.out, "{\"stations\":[\"北京\",\"北京西\"],\"count\":2}\n");
+  EXPECT_EQ(r.out, "[{\"command\":\"stations\",\"stations\":[\"北京\",\"北京西\"],\"count\":2}]\n");
   r = Cli({"--format", "tsv", "--data-dir", dir_.path(), "version", "stations", "s"});
   EXPECT_EQ(r.out, "20240101\n上海\n");
   r = Cli({"--data-dir", dir_.path(), "--format", "json", "version"});
-  EXPECT_EQ(r.out, "{\"version\":\"20240101\"}\n");
+  EXPECT_EQ(r.out, "[{\"command\":\"version\",\"version\":\"20240101\"}]\n");
 }
 
 TEST_F(CliOnSmallNetwork, HostileTypingPrintsNothing) {

@@ -69,7 +69,8 @@ TEST(CliConnections, JsonWithDirectTrainsAndTheLimit) {
   const test::CliRun run = test::RunCli(
       {"--format", "json", "connections", "北京", "哈尔滨", "--include-direct", "--limit", "40"});
   ASSERT_EQ(run.status, 0) << run.err;
-  EXPECT_EQ(run.out.rfind("{\"journeys\":[{\"depart\":\"", 0), 0u) << run.out;
+  EXPECT_EQ(run.out.rfind("[{\"command\":\"connections\",\"journeys\":[{\"depart\":\"", 0), 0u)
+      << run.out;
   // Direct trains and changes ranked together.
   EXPECT_NE(run.out.find("\"wait\":null"), std::string::npos);
   EXPECT_NE(run.out.find("\"change\":[\""), std::string::npos);

@@ -6,6 +6,7 @@
 #include "app/query_texts.h"
 #include "results/list_compare.h"
 #include "results/sort_list_model.h"
+#include "support/test_support.h"
 
 namespace tavra {
 namespace {
@@ -48,13 +49,23 @@ TEST(ListRows, CellColoursOutsideTheListAreIgnored) {
   EXPECT_EQ(list.Row(0).backColors[1], kRed);
 }
 
-TEST(CellComparison, KindIsChosenFromTheFirstText) {
-  EXPECT_GT(CompareCellTexts(u"12", u"1a"), 0);  // numeric: "1a" reads as 1
-  EXPECT_GT(CompareCellTexts(u"1a", u"12"), 0);  // text
+TEST(CellComparison, NumbersThenDatesThenTexts) {
+  EXPECT_LT(CompareCellTexts(u"25", u"105.5"), 0);  // numeric both ways, decimals too
+  EXPECT_GT(CompareCellTexts(u"105.5", u"25"), 0);
   EXPECT_LT(CompareCellTexts(u"9", u"10"), 0);
-  EXPECT_EQ(CompareCellTexts(u"", u"0"), 0);                     // an empty cell is the number 0
+  EXPECT_LT(CompareCellTexts(u"110.05", u"110.5"), 0);
+  EXPECT_EQ(CompareCellTexts(u"025", u"25.0"), 0);
+  EXPECT_LT(CompareCellTexts(u"99999999999", u"100000000000"), 0);  // beyond int, exactly
+  EXPECT_LT(CompareCellTexts(u"999/1000", u"1000/2"), 0);           // berth prices element-wise
+  EXPECT_LT(CompareCellTexts(u"123/126", u"123/126/130"), 0);
+  EXPECT_LT(CompareCellTexts(u"12", u"1a"), 0);  // a number before any text, both ways
+  EXPECT_GT(CompareCellTexts(u"1a", u"12"), 0);
+  EXPECT_LT(CompareCellTexts(u"427.5", u"－"), 0);
+  EXPECT_LT(CompareCellTexts(u"0", u""), 0);                     // an empty cell is no number
+  EXPECT_LT(CompareCellTexts(u"1.", u"1a"), 0);                  // "1." is text, by CompareListText
   EXPECT_LT(CompareCellTexts(u"03/04/2007", u"02/05/2007"), 0);  // month before day
   EXPECT_GT(CompareCellTexts(u"01/01/2008", u"31/12/2007"), 0);
+  EXPECT_LT(CompareCellTexts(u"31/12/2007", u"08:15"), 0);
   EXPECT_LT(CompareCellTexts(u"08:15", u"09:00"), 0);  // times as text
   EXPECT_GT(CompareCellTexts(u"9:00", u"10:00"), 0);
   EXPECT_LT(CompareListText(u"北京", u"上海"), 0);  // Chinese in pinyin order
@@ -104,19 +115,78 @@ TEST(Sorting, StableInBothDirections) {
   }
 }
 
-TEST(Sorting, MixedKindsOnlyReorderRows) {
-  // Numbers, texts and dates in one column: not a strict order, yet every row stays.
-  std::mt19937 rnd(11);
-  const Texts pool = {u"12", u"1a", u"", u"03/04/2007", u"b", u"北京", u"99999999999"};
+TEST(Sorting, PriceColumnSortsByValueWithDashesLast) {
   SortListModel list;
-  list.SetColumnSpec(u"x,1");
+  list.SetColumnSpec(u"二等,1");
+  for (const char16_t* t : {u"105.5", u"－", u"25", u"110.5", u"427.5", u"25", u"49.5", u"－",
+                            u"37.5", u"140.5", u"40.5", u"429.5"})
+    list.AppendRow({t});
+  list.OnColumnClick(0);
+  EXPECT_EQ(Column(list, 0), (Texts{u"25", u"25", u"37.5", u"40.5", u"49.5", u"105.5", u"110.5",
+                                    u"140.5", u"427.5", u"429.5", u"－", u"－"}));
+  list.OnColumnClick(0);
+  EXPECT_EQ(Column(list, 0).front(), u"－");
+  EXPECT_EQ(Column(list, 0).back(), u"25");
+}
+
+TEST(CellComparison, TotalOrderOnRandomMixes) {
+  // Prices, integers, berth prices, dates, "－", empty, times and texts: the comparison is
+  // antisymmetric and transitive, and sorting is independent of the starting order.
+  std::mt19937 rnd(11);
+  const Texts fixed = {u"－",     u"",           u"08:15",      u"9:00",      u"1a",
+                       u"1.",     u"b",          u"B",          u"北京",      u"上海",
+                       u" K4028", u"03/04/2007", u"02/05/2007", u"31/12/2007"};
+  auto randomText = [&]() -> std::u16string {
+    switch (rnd() % 4) {
+      case 0:
+        return U16(std::to_string(rnd() % 500));
+      case 1:
+        return U16(std::to_string(rnd() % 500) + "." + std::to_string(rnd() % 10));
+      case 2:
+        return U16(std::to_string(rnd() % 300) + "/" + std::to_string(rnd() % 300));
+      default:
+        return fixed[rnd() % fixed.size()];
+    }
+  };
+  Texts pool;
+  for (int i = 0; i < 60; ++i) pool.push_back(randomText());
+  auto cmp = [](const std::u16string& a, const std::u16string& b) {
+    return CompareCellTexts(a, b);
+  };
+  for (const auto& a : pool)
+    for (const auto& b : pool) {
+      ASSERT_EQ(cmp(a, b), -cmp(b, a)) << test::U8(a) << " / " << test::U8(b);
+      for (const auto& c : pool) {
+        if (cmp(a, b) <= 0 && cmp(b, c) <= 0) {
+          ASSERT_LE(cmp(a, c), 0) << test::U8(a) << " / " << test::U8(b) << " / " << test::U8(c);
+        }
+      }
+    }
   Texts cells;
-  for (int i = 0; i < 500; ++i) list.AppendRow({cells.emplace_back(pool[rnd() % pool.size()])});
-  list.SortByColumn(0, false);
-  Texts sorted = Column(list, 0);
-  std::sort(sorted.begin(), sorted.end());
-  std::sort(cells.begin(), cells.end());
-  EXPECT_EQ(sorted, cells);
+  for (int i = 0; i < 400; ++i) cells.push_back(randomText());
+  for (bool ascending : {true, false}) {
+    SortListModel once, shuffled;
+    once.SetColumnSpec(u"x,1");
+    shuffled.SetColumnSpec(u"x,1");
+    Texts other = cells;
+    std::shuffle(other.begin(), other.end(), rnd);
+    for (size_t i = 0; i < cells.size(); ++i) {
+      once.AppendRow({cells[i]});
+      shuffled.AppendRow({other[i]});
+    }
+    once.SortByColumn(0, ascending);
+    const Texts sorted = Column(once, 0);
+    once.SortByColumn(0, ascending);
+    EXPECT_EQ(Column(once, 0), sorted);  // sorting twice changes nothing
+    shuffled.SortByColumn(0, ascending);
+    const Texts fromShuffled = Column(shuffled, 0);
+    for (size_t i = 0; i < sorted.size(); ++i)  // equal values may differ in spelling only
+      ASSERT_EQ(cmp(sorted[i], fromShuffled[i]), 0) << i;
+    Texts a = sorted, b = cells;
+    std::sort(a.begin(), a.end());
+    std::sort(b.begin(), b.end());
+    EXPECT_EQ(a, b);  // every row stays
+  }
 }
 
 TEST(Redraw, ChangesAreAnnouncedOnceRedrawIsBackOn) {

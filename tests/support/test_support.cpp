@@ -105,6 +105,11 @@ int CallRow(const TimetableData& data, std::u16string_view train, std::u16string
 }
 
 CliRun RunCli(const std::vector<std::string>& args, const std::string& env) {
+  return RunProgram("tavra-cli", args, env);
+}
+
+CliRun RunProgram(const std::string& program, const std::vector<std::string>& args,
+                  const std::string& env) {
   auto quote = [](const std::string& arg) {
     std::string q = "'";
     for (char c : arg) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
@@ -112,7 +117,7 @@ CliRun RunCli(const std::vector<std::string>& args, const std::string& env) {
   };
   TempDir tmp;
   std::string command =
-      env + (env.empty() ? "" : " ") + std::string(TAVRA_BUILD_DIR) + "/tavra-cli";
+      env + (env.empty() ? "" : " ") + std::string(TAVRA_BUILD_DIR) + "/" + program;
   for (const auto& a : args) command += " " + quote(a);
   command += " >" + tmp.File("out") + " 2>" + tmp.File("err") + " </dev/null";
   const int raw = std::system(command.c_str());

@@ -94,6 +94,9 @@ struct CliRun {
   std::string err;
 };
 CliRun RunCli(const std::vector<std::string>& args, const std::string& env = "");
+// The same for another program of the build folder ("tavra-data", "tavra").
+CliRun RunProgram(const std::string& program, const std::vector<std::string>& args,
+                  const std::string& env = "");
 
 // UTF-8 of a UTF-16 text, for failure output.
 std::string U8(std::u16string_view text);

@@ -1,6 +1,7 @@
 #include "datatool/compiler.h"
 
 #include <algorithm>
+#include <filesystem>
 #include <map>
 #include <numeric>
 
@@ -326,12 +327,24 @@ bool WriteDataFiles(const DataFiles& files, const std::string& dir, std::string&
 
 bool BuildTimetable(const std::string& sourceDir, const std::string& outDir,
                     std::vector<SourceError>& errors) {
+  std::error_code ec;
+  if (!std::filesystem::is_directory(sourceDir, ec)) {
+    errors.push_back({sourceDir, 0, 0,
+                      std::filesystem::exists(sourceDir, ec) ? "is not a folder"
+                                                             : "the source folder does not exist"});
+    return false;
+  }
   TimetableSource source;
   const size_t before = errors.size();
   ReadSource(sourceDir, source, errors);
   if (errors.size() != before) return false;
   DataFiles files;
   if (!CompileSource(source, files, errors)) return false;
+  // The output folder and its parents are made when missing.
+  if (std::filesystem::create_directories(outDir, ec); ec) {
+    errors.push_back({outDir, 0, 0, "cannot be made: " + ec.message()});
+    return false;
+  }
   std::string error;
   if (!WriteDataFiles(files, outDir, error)) {
     errors.push_back({outDir, 0, 0, error});

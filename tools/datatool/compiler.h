@@ -21,8 +21,9 @@ bool CompileSource(const TimetableSource& source, DataFiles& out, std::vector<So
 // Writes both files into `dir` (each through a temporary file and a rename).
 bool WriteDataFiles(const DataFiles& files, const std::string& dir, std::string& error);
 
-// Reads a source folder and compiles it into `outDir`; nothing is written when any error
-// is found. Every error goes to `errors`.
+// Reads a source folder and compiles it into `outDir`, made with its parents when missing;
+// nothing is written when any error is found. Every error goes to `errors` (a missing
+// source folder is one error, not one per missing file).
 bool BuildTimetable(const std::string& sourceDir, const std::string& outDir,
                     std::vector<SourceError>& errors);
 

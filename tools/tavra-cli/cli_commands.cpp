@@ -1,13 +1,8 @@
 #include "cli_commands.h"
 
-#include "app/query_texts.h"
-#include "connections_command.h"
 #include "data/loader.h"
-#include "data/lookup.h"
 #include "list_output.h"
 #include "platform/program_dir.h"
-#include "platform/utf8.h"
-#include "update_check_command.h"
 
 namespace tavra::cli {
 
@@ -21,59 +16,29 @@ bool LoadForCli(TimetableData& data, const Options& options) {
 }
 
 CliSession::CliSession(const TimetableData& data, const Options& options)
-    : data_(data), options_(options), core_(data, controls_, messages_) {}
+    : data_(data), options_(options), core_(data, controls_, messages_), json_(options.format) {}
 
 int CliSession::Query(std::u16string_view mode) {
   controls_.mode = mode;
-  if (!core_.OnQuery()) return 1;
-  PrintResultList(stdout, options_.format, core_.m_list, controls_.countLabel,
-                  ColourWanted(stdout));
+  const int said = messages_.messageCount;
+  // A query that stops before its count label stopped on its input, and says why.
+  if (!core_.OnQuery()) {
+    if (messages_.messageCount == said)
+      std::fprintf(stderr, "tavra-cli: the query did not run on what was given\n");
+    return 1;
+  }
+  if (json_.Active())
+    json_.Add(commandName_, ResultListJson(core_.m_list, controls_.countLabel));
+  else
+    PrintResultList(stdout, options_.format, core_.m_list, controls_.countLabel,
+                    ColourWanted(stdout), options_.header, options_.wide);
   return 0;
 }
 
 int CliSession::Run(const Command& command) {
-  const std::vector<std::string>& args = command.args;
-  if (command.name == "between") {
-    // Typed into the two station boxes, then the query button.
-    ChoiceList offered;
-    controls_.from = Utf8ToUtf16(args[0]);
-    core_.OnFromEditChange(offered);
-    controls_.to = Utf8ToUtf16(args[1]);
-    core_.OnToEditChange(offered);
-    PrepareTransfer(command);
-    return FinishTransfer(Query(texts::kModeStationToStation));
-  }
-  if (command.name == "train") {
-    controls_.trainNo = Utf8ToUtf16(args[0]);
-    return Query(texts::kModeTrainNumber);
-  }
-  if (command.name == "station") {
-    ChoiceList offered;
-    controls_.station = Utf8ToUtf16(args[0]);
-    core_.OnStationEditChange(offered);
-    return Query(texts::kModeStation);
-  }
-  if (command.name == "stops") return Stops(command);
-  if (command.name == "transfers") return Transfers(command);
-  if (command.name == "update-check") return RunUpdateCheckCommand(data_, options_);
-  if (command.name == "connections") return RunConnections(data_, options_.format, args, messages_);
-  if (command.name == "version") {
-    std::string version = Utf16ToUtf8(data_.DataVersionText);
-    if (options_.format == Format::Json)
-      std::printf("{\"version\":%s}\n", JsonString(version).c_str());
-    else
-      std::printf("%s\n", version.c_str());
-    return 0;
-  }
-  if (command.name == "stations") {
-    ChoiceList list;
-    MatchStationsByKey(data_, Utf8ToUtf16(args[0]), list);
-    std::vector<std::string> names;
-    for (const auto& name : list.items) names.push_back(Utf16ToUtf8(name));
-    PrintList(stdout, options_.format, "stations", names);
-    return 0;
-  }
-  return 1;
+  const CommandSpec* spec = FindCommand(command.name);
+  commandName_ = command.name;
+  return spec ? spec->run(*this, command) : 1;
 }
 
 }  // namespace tavra::cli

@@ -12,13 +12,23 @@ namespace tavra::cli {
 class CliSession {
  public:
   CliSession(const TimetableData& data, const Options& options);
-  // Exit status of a command: 0 success, 1 an input problem.
+  // Runs `command` through its entry in the command table. Exit status: 0 success, 1 an
+  // input problem.
   int Run(const Command& command);
 
- private:
-  // Presses the query button in `mode` on the texts set in controls_; prints the list
-  // when the query got as far as its count label.
+  // Presses the query button in `mode` on the texts set in controls(); prints the list
+  // when the query got as far as its count label. 1 when it stopped on its input.
   int Query(std::u16string_view mode);
+  const TimetableData& data() const { return data_; }
+  const Options& options() const { return options_; }
+  QueryCore& core() { return core_; }
+  PlainQueryControls& controls() { return controls_; }
+  TerminalMessages& messages() { return messages_; }
+  // json and jsonl: each command adds its result here instead of printing it.
+  JsonOutput& json() { return json_; }
+  // The name of the command running, for its json result.
+  const std::string& commandName() const { return commandName_; }
+
   // Stop lists and transfers (stops_command.cpp, transfers_command.cpp).
   int Stops(const Command& command);
   int Transfers(const Command& command);
@@ -27,6 +37,8 @@ class CliSession {
   // The status of between: the query's, or 1 when the change --transfer asked for was not
   // made. A flag's answer is not kept for a later question.
   int FinishTransfer(int queryStatus);
+
+ private:
   bool RunTerminalTransferDialog();
   std::string transferStation_;
   bool transferGiven_ = false;
@@ -36,6 +48,8 @@ class CliSession {
   TerminalMessages messages_;
   PlainQueryControls controls_;
   QueryCore core_;
+  JsonOutput json_;
+  std::string commandName_;
 };
 
 // Loads the tables for the options' data folder; on failure prints which file is wrong

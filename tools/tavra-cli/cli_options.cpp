@@ -1,102 +1,100 @@
 #include "cli_options.h"
 
-#include <map>
+#include <CLI/CLI.hpp>
+#include <memory>
 
-#include "command_flags.h"
-#include "connections_command.h"
+#include "platform/command_line.h"
 
 namespace tavra::cli {
 
-const char* const kUsage =
-    "usage: tavra-cli [--data-dir DIR] [--format table|tsv|json] [--update-server URL]\n"
-    "                 COMMAND ...\n"
-    "       tavra-cli --help\n"
-    "  between FROM TO [--transfer STATION | --no-transfer]\n"
-    "                   station to station; FROM or TO may be \"\" (all departures\n"
-    "                   from FROM / all arrivals at TO); without a direct train,\n"
-    "                   --transfer lists both legs of a change at STATION,\n"
-    "                   --no-transfer declines the change (otherwise it is asked\n"
-    "                   on a terminal and declined without one)\n"
-    "  train NUMBER     train-number query\n"
-    "  station NAME     station query (departures and terminating arrivals)\n"
-    "  stations TYPED   station names offered for typed spelling initials\n"
-    "  stops LINE       stop list of result line LINE (1-based) of the query before\n"
-    "                   it, e.g. tavra-cli between 北京 上海 stops 3\n"
-    "  transfers FROM TO\n"
-    "                   transfer candidates between two stations\n"
-    "  update-check     ask the update server for a newer timetable (exit 3 on failure)\n"
-    "  connections FROM TO [--min-change M] [--min-change-city M] [--max-wait M]\n"
-    "              [--include-direct] [--limit N]\n"
-    "                   journeys with at most one change that connect\n"
-    "  version          data version\n";
+const CommandSpec* FindCommand(const std::string& name) {
+  for (const CommandSpec& spec : CommandTable())
+    if (name == spec.name) return &spec;
+  return nullptr;
+}
 
 namespace {
-// Arguments each command takes.
-const std::map<std::string, size_t> kArity = {
-    {"between", 2}, {"train", 1},     {"station", 1},      {"stations", 1},   {"version", 0},
-    {"stops", 1},   {"transfers", 2}, {"update-check", 0}, {"connections", 2}};
+
+// The command as it is being parsed; a command given twice fills it twice.
+struct Pending {
+  std::vector<std::string> args;
+  std::map<std::string, std::string> options;
+};
+
+void AddCommand(CLI::App& app, const CommandSpec& spec, Options& options) {
+  CLI::App* sub = app.add_subcommand(spec.name, spec.help);
+  auto pending = std::make_shared<Pending>();
+  pending->args.resize(spec.args.size());
+  for (size_t i = 0; i < spec.args.size(); ++i)
+    sub->add_option(spec.args[i], pending->args[i])->required();
+  for (const CommandSpec::Option& o : spec.options) {
+    const std::string name = o.name;
+    if (o.value)
+      sub->add_option_function<std::string>(
+             name, [pending, name](const std::string& v) { pending->options[name] = v; }, o.help)
+          ->type_name(o.value);
+    else
+      sub->add_flag_function(
+          name, [pending, name](std::int64_t) { pending->options[name] = ""; }, o.help);
+  }
+  sub->fallthrough();         // global options may follow the command
+  sub->immediate_callback();  // one Command per appearance, in order
+  sub->callback([pending, &options, name = std::string(spec.name)] {
+    options.commands.push_back({name, pending->args, std::move(pending->options)});
+    pending->options.clear();
+  });
+}
+
+// Every command with its arguments and options, one a line, for the program's help.
+std::string CommandUsage() {
+  std::string usage = "Commands:";
+  for (const CommandSpec& spec : CommandTable()) {
+    usage += std::string("\n  ") + spec.name;
+    for (const char* arg : spec.args) usage += std::string(" ") + arg;
+    for (const CommandSpec::Option& o : spec.options)
+      usage += std::string(" [") + o.name + (o.value ? std::string(" ") + o.value : "") + "]";
+  }
+  return usage;
+}
+
 }  // namespace
 
-bool ParseOptions(const std::vector<std::string>& args, Options& options, std::string& error) {
-  size_t i = 0;
-  for (; i < args.size(); ++i) {
-    const std::string& a = args[i];
-    if (a == "--help" || a == "-h") {
-      options.help = true;
-      return true;
-    }
-    if (a == "--data-dir" || a == "--format" || a == "--update-server") {
-      if (i + 1 >= args.size()) {
-        error = a + " needs a value";
-        return false;
-      }
-      const std::string& v = args[++i];
-      if (a == "--data-dir") {
-        options.dataDir = v;
-      } else if (a == "--update-server") {
-        options.updateServer = v;
-      } else if (v == "table") {
-        options.format = Format::Table;
-      } else if (v == "tsv") {
-        options.format = Format::Tsv;
-      } else if (v == "json") {
-        options.format = Format::Json;
-      } else {
-        error = "unknown format \"" + v + "\"; use table, tsv or json";
-        return false;
-      }
-    } else if (a.rfind("--", 0) == 0) {
-      error = "unknown option \"" + a + "\"";
-      return false;
-    } else {
-      break;
-    }
-  }
-  while (i < args.size()) {
-    auto it = kArity.find(args[i]);
-    if (it == kArity.end()) {
-      error = "unknown command \"" + args[i] + "\"";
-      return false;
-    }
-    Command c{args[i++], {}};
-    for (size_t k = 0; k < it->second; ++k, ++i) {
-      if (i >= args.size()) {
-        error = c.name + " needs " + std::to_string(it->second) + " argument" +
-                (it->second == 1 ? "" : "s");
-        return false;
-      }
-      c.args.push_back(args[i]);
-    }
-    if (!TakeCommandFlags(args, i, c, error)) return false;
-    if (c.name == "connections")
-      for (size_t n = ConnectionsOptionCount(args, i); n > 0; --n) c.args.push_back(args[i++]);
-    options.commands.push_back(std::move(c));
-  }
-  if (options.commands.empty()) {
-    error = "no command given";
-    return false;
-  }
-  return true;
+int ParseOptions(const std::vector<std::string>& args, Options& options) {
+  CLI::App app(
+      "The timetable queries in a terminal. Several commands may follow one another "
+      "and share one query, e.g. tavra-cli between 北京 上海 version.",
+      "tavra-cli");
+  app.footer(CommandUsage() +
+             "\n\nRun tavra-cli COMMAND --help for a command's arguments.\n"
+             "Exit status: 0 success, 1 an input problem, 2 a missing or damaged data file.");
+  app.allow_extras();  // leftover words are reported as unknown commands or options
+  AddVersionFlag(app);
+  app.add_option("--data-dir", options.dataDir,
+                 "the folder of tavra.dll and tavra.sdf "
+                 "(default: beside the program)")
+      ->type_name("DIR");
+  app.add_option("--update-server", options.updateServer,
+                 "update-check: the update server's address, http://host[:port][/prefix] "
+                 "(default: the setting, else the publisher's server)")
+      ->type_name("URL");
+  std::string format = "table";
+  app.add_option("--format", format,
+                 "table (aligned, for people), tsv (the list's texts exactly), json (one "
+                 "document) or jsonl (one per command)")
+      ->type_name("FORMAT")
+      ->check(CLI::IsMember({"table", "tsv", "json", "jsonl"}));
+  app.add_flag("--header", options.header, "tsv: a first line of column names");
+  app.add_flag("--wide", options.wide,
+               "table on a terminal: every column (otherwise those that fit its width)");
+  for (const CommandSpec& spec : CommandTable()) AddCommand(app, spec, options);
+
+  if (int status = ParseCommandLine(app, args); status >= 0) return status;
+  options.format = format == "tsv"     ? Format::Tsv
+                   : format == "json"  ? Format::Json
+                   : format == "jsonl" ? Format::Jsonl
+                                       : Format::Table;
+  if (options.commands.empty()) return UsageError(app, "no command given");
+  return -1;
 }
 
 }  // namespace tavra::cli

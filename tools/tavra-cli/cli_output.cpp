@@ -8,48 +8,30 @@
 
 namespace tavra::cli {
 
-std::string JsonString(std::string_view utf8) {
-  std::string out = "\"";
-  for (unsigned char c : utf8) {
-    switch (c) {
-      case '"':
-        out += "\\\"";
-        break;
-      case '\\':
-        out += "\\\\";
-        break;
-      case '\n':
-        out += "\\n";
-        break;
-      case '\t':
-        out += "\\t";
-        break;
-      case '\r':
-        out += "\\r";
-        break;
-      default:
-        if (c < 0x20) {
-          char buf[8];
-          std::snprintf(buf, sizeof buf, "\\u%04x", c);
-          out += buf;
-        } else {
-          out += static_cast<char>(c);
-        }
-    }
-  }
-  return out + "\"";
+void PrintList(std::FILE* out, const std::vector<std::string>& items) {
+  for (const auto& item : items) std::fprintf(out, "%s\n", item.c_str());
 }
 
-void PrintList(std::FILE* out, Format format, const char* key,
-               const std::vector<std::string>& items) {
-  if (format != Format::Json) {
-    for (const auto& item : items) std::fprintf(out, "%s\n", item.c_str());
-    return;
-  }
-  std::fprintf(out, "{\"%s\":[", key);
-  for (size_t i = 0; i < items.size(); ++i)
-    std::fprintf(out, "%s%s", i ? "," : "", JsonString(items[i]).c_str());
-  std::fprintf(out, "],\"count\":%zu}\n", items.size());
+JsonOutput::JsonOutput(Format format)
+    : format_(format), results_(nlohmann::ordered_json::array()) {}
+
+void JsonOutput::Add(const std::string& command, nlohmann::ordered_json result) {
+  nlohmann::ordered_json named = {{"command", command}};
+  named.update(result);
+  result = std::move(named);
+  if (format_ == Format::Jsonl)
+    std::printf(
+        "%s\n",
+        result.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace).c_str());
+  else
+    results_.push_back(std::move(result));
+}
+
+void JsonOutput::Finish() {
+  if (format_ == Format::Json)
+    std::printf(
+        "%s\n",
+        results_.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace).c_str());
 }
 
 void TerminalMessages::Message(std::u16string_view text, std::u16string_view) {

@@ -1,6 +1,7 @@
 #pragma once
 // What tavra-cli prints: lists in the chosen format, messages on standard error.
 #include <cstdio>
+#include <nlohmann/json.hpp>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -10,12 +11,24 @@
 
 namespace tavra::cli {
 
-// A text as a JSON string literal, quotes included.
-std::string JsonString(std::string_view utf8);
+// Writes a one-column list (station names and the like), one item a line.
+void PrintList(std::FILE* out, const std::vector<std::string>& items);
 
-// Writes a one-column list (station names and the like) in `format` under `key`.
-void PrintList(std::FILE* out, Format format, const char* key,
-               const std::vector<std::string>& items);
+// The results of a command line in json or jsonl: one document per run (an array with
+// one result per command that printed one) or one document per command and line.
+class JsonOutput {
+ public:
+  explicit JsonOutput(Format format);
+  bool Active() const { return format_ == Format::Json || format_ == Format::Jsonl; }
+  // Adds the result of `command` (its name goes in as "command").
+  void Add(const std::string& command, nlohmann::ordered_json result);
+  // Prints the document of a json run; called once after the commands, even a failed one.
+  void Finish();
+
+ private:
+  Format format_;
+  nlohmann::ordered_json results_;
+};
 
 // Messages the program would show in a box go to standard error as their exact text. A
 // question is asked on the terminal when there is one, and answered No otherwise.

@@ -6,30 +6,25 @@
 //   journey_arrive (HH:MM), journey_minutes, journey_km, journey_wait (empty without a
 //   change), and the journey's six summed prices in the order of the leg's.
 // The last line is the count, 共:N.
-#include "connections_command.h"
-
 #include <charconv>
 #include <cstdio>
 
 #include "app/journey_rows.h"
+#include "cli_command_runs.h"
 #include "cli_output.h"
 #include "data/lookup.h"
 #include "data/record_fields.h"
 #include "platform/utf8.h"
 #include "results/row_texts.h"
+#include "station_argument.h"
 #include "text_width.h"
 
 namespace tavra::cli {
 
 namespace {
 
-constexpr const char* kValueOptions[] = {"--min-change", "--min-change-city", "--max-wait",
-                                         "--limit"};
-
-bool TakesValue(const std::string& option) {
-  for (const char* o : kValueOptions)
-    if (option == o) return true;
-  return false;
+std::string JsonString(const std::string& text) {
+  return nlohmann::json(text).dump();
 }
 
 bool ReadCount(const std::string& text, int& value) {
@@ -91,7 +86,8 @@ std::string JsonPrices(const std::vector<std::string>& p) {
   return json + "}";
 }
 
-void PrintJson(const std::vector<Journey>& journeys) {
+// The journeys as one JSON document.
+std::string JourneysJson(const std::vector<Journey>& journeys) {
   std::string json = "{\"journeys\":[";
   for (size_t n = 0; n < journeys.size(); ++n) {
     const Journey& j = journeys[n];
@@ -123,8 +119,7 @@ void PrintJson(const std::vector<Journey>& journeys) {
     }
     json += "]}";
   }
-  json += "],\"count\":" + std::to_string(journeys.size()) + "}";
-  std::printf("%s\n", json.c_str());
+  return json + "],\"count\":" + std::to_string(journeys.size()) + "}";
 }
 
 void PrintTsv(const std::vector<Journey>& journeys) {
@@ -190,16 +185,16 @@ void PrintTable(const std::vector<Journey>& journeys) {
 
 }  // namespace
 
-size_t ConnectionsOptionCount(const std::vector<std::string>& args, size_t from) {
-  size_t i = from;
-  while (i < args.size() && args[i].rfind("--", 0) == 0 &&
-         (TakesValue(args[i]) || args[i] == "--include-direct"))
-    i += TakesValue(args[i]) && i + 1 < args.size() ? 2 : 1;
-  return i - from;
-}
-
-int RunConnections(const TimetableData& data, Format format, const std::vector<std::string>& args,
-                   UserMessages& messages) {
+int RunConnectionsCommand(CliSession& session, const Command& command) {
+  const TimetableData& data = session.data();
+  const Format format = session.options().format;
+  UserMessages& messages = session.messages();
+  // FROM, TO, then the options as they were written.
+  std::vector<std::string> args = command.args;
+  for (const auto& [name, value] : command.options) {
+    args.push_back(name);
+    if (name != "--include-direct") args.push_back(value);
+  }
   ConnectionOptions options;
   int limit = -1;
   for (size_t i = 2; i < args.size(); ++i) {
@@ -219,7 +214,9 @@ int RunConnections(const TimetableData& data, Format format, const std::vector<s
      : a == "--max-wait"        ? options.maxWait
                                 : limit) = value;
   }
-  const std::u16string from = Utf8ToUtf16(args[0]), to = Utf8ToUtf16(args[1]);
+  std::u16string from, to;
+  if (!ResolveStationArgument(data, args[0], from) || !ResolveStationArgument(data, args[1], to))
+    return 1;
   JourneyAnswer answer = FindJourneys(data, from, to, options);
   switch (answer.error) {
     case ConnectionError::None:
@@ -240,8 +237,9 @@ int RunConnections(const TimetableData& data, Format format, const std::vector<s
   }
   if (limit >= 0 && answer.journeys.size() > static_cast<size_t>(limit))
     answer.journeys.resize(static_cast<size_t>(limit));
-  if (format == Format::Json)
-    PrintJson(answer.journeys);
+  if (session.json().Active())
+    session.json().Add(session.commandName(),
+                       nlohmann::ordered_json::parse(JourneysJson(answer.journeys)));
   else if (format == Format::Tsv)
     PrintTsv(answer.journeys);
   else

@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <string>
 #include <vector>
@@ -9,6 +10,7 @@
 #include "cli_output.h"
 #include "data/record_fields.h"
 #include "platform/utf8.h"
+#include "table_fit.h"
 #include "text_width.h"
 
 namespace tavra::cli {
@@ -21,10 +23,55 @@ std::vector<int> VisibleColumns(const SortListModel& list) {
   return visible;
 }
 
-std::string HexColour(Color c) {
+// Colours by name where they have one, else "#rrggbb".
+std::string ColourName(Color c) {
+  if (c == kBlack) return "black";
+  if (c == kWhite) return "white";
+  if (c == kRed) return "red";
+  if (c == kBlue) return "blue";
   char buf[8];
   std::snprintf(buf, sizeof buf, "#%06x", c & 0xFFFFFFu);
   return buf;
+}
+
+// A decimal ("25", "105.5") as a number; anything else as null.
+nlohmann::ordered_json Amount(std::u16string_view text) {
+  const std::string digits = Utf16ToUtf8(text);
+  bool point = false, any = false;
+  for (char c : digits) {
+    if (c == '.' && !point && any) {
+      point = true;
+    } else if (c >= '0' && c <= '9') {
+      any = true;
+    } else {
+      return nullptr;
+    }
+  }
+  if (!any || digits.back() == '.') return nullptr;
+  if (!point && digits.size() < 16) return std::stoll(digits);
+  return std::stod(digits);
+}
+
+// A cell for scripts: trimmed text; the distance a number; a price a number or null (for
+// "－"), a berth price list "a/b/c" an array of them.
+nlohmann::ordered_json CellValue(std::u16string_view column, std::u16string_view cell) {
+  static constexpr std::u16string_view kPrices[] = {u"硬座", u"软座",       u"二等",
+                                                    u"一等", u"硬卧上中下", u"软卧上/下"};
+  const std::u16string_view text = Trim(cell);
+  if (column == u"里程") {
+    nlohmann::ordered_json km = Amount(text);
+    return km.is_null() ? nlohmann::ordered_json(Utf16ToUtf8(text)) : km;
+  }
+  if (std::find(std::begin(kPrices), std::end(kPrices), column) == std::end(kPrices))
+    return Utf16ToUtf8(text);
+  if (text.find(u'/') == std::u16string_view::npos) return Amount(text);
+  nlohmann::ordered_json prices = nlohmann::ordered_json::array();
+  for (size_t pos = 0; pos <= text.size();) {
+    const size_t slash = std::min(text.find(u'/', pos), text.size());
+    prices.push_back(Amount(text.substr(pos, slash - pos)));
+    pos = slash + 1;
+  }
+  return prices;
 }
 
 // The escape sequence that shows a cell's text colour, or none for the usual black.
@@ -38,14 +85,23 @@ std::string ColourStart(Color text) {
   return buf;
 }
 
-void PrintTable(std::FILE* out, const SortListModel& list, const std::vector<int>& columns,
-                bool colour) {
-  std::vector<int> widths;
-  for (int c : columns) widths.push_back(DisplayWidth(list.Columns()[static_cast<size_t>(c)].name));
+void PrintTable(std::FILE* out, const SortListModel& list, const std::vector<int>& allColumns,
+                bool colour, int terminalWidth) {
+  std::vector<int> allWidths;
+  std::vector<std::u16string> names;
+  for (int c : allColumns) {
+    names.push_back(list.Columns()[static_cast<size_t>(c)].name);
+    allWidths.push_back(DisplayWidth(names.back()));
+  }
   for (int r = 0; r < list.RowCount(); ++r)
-    for (size_t k = 0; k < columns.size(); ++k)
-      widths[k] = std::max(widths[k],
-                           DisplayWidth(Trim(list.Row(r).texts[static_cast<size_t>(columns[k])])));
+    for (size_t k = 0; k < allColumns.size(); ++k)
+      allWidths[k] = std::max(
+          allWidths[k], DisplayWidth(Trim(list.Row(r).texts[static_cast<size_t>(allColumns[k])])));
+  std::vector<int> columns, widths;
+  for (size_t k : ColumnsThatFit(names, allWidths, terminalWidth)) {
+    columns.push_back(allColumns[k]);
+    widths.push_back(allWidths[k]);
+  }
 
   auto cell = [&](std::string& line, std::u16string_view text, size_t k, const std::string& start) {
     if (k > 0) line += "  ";
@@ -69,44 +125,31 @@ void PrintTable(std::FILE* out, const SortListModel& list, const std::vector<int
   }
 }
 
-std::string JsonMembers(const SortListModel& list, const std::vector<int>& columns) {
-  std::string json = "\"columns\":[";
-  for (size_t k = 0; k < columns.size(); ++k)
-    json += (k ? "," : "") +
-            JsonString(Utf16ToUtf8(list.Columns()[static_cast<size_t>(columns[k])].name));
-  json += "],\"rows\":[";
+}  // namespace
+
+nlohmann::ordered_json ResultListJson(const SortListModel& list, std::u16string_view countLabel) {
+  const std::vector<int> columns = VisibleColumns(list);
+  nlohmann::ordered_json names = nlohmann::ordered_json::array(),
+                         rows = nlohmann::ordered_json::array();
+  for (int c : columns) names.push_back(Utf16ToUtf8(list.Columns()[static_cast<size_t>(c)].name));
   for (int r = 0; r < list.RowCount(); ++r) {
     const ListRow& row = list.Row(r);
-    std::string texts, fore, back;
-    for (size_t k = 0; k < columns.size(); ++k) {
-      const size_t c = static_cast<size_t>(columns[k]);
-      const char* sep = k ? "," : "";
-      texts += sep + JsonString(Utf16ToUtf8(row.texts[c]));
-      fore += sep + JsonString(HexColour(row.textColors[c]));
-      back += sep + JsonString(HexColour(row.backColors[c]));
+    nlohmann::ordered_json cells = nlohmann::ordered_json::array(),
+                           fore = nlohmann::ordered_json::array(),
+                           back = nlohmann::ordered_json::array();
+    for (int column : columns) {
+      const size_t c = static_cast<size_t>(column);
+      cells.push_back(CellValue(list.Columns()[c].name, row.texts[c]));
+      fore.push_back(ColourName(row.textColors[c]));
+      back.push_back(ColourName(row.backColors[c]));
     }
-    json += (r ? ",{" : "{") + std::string("\"texts\":[") + texts + "],\"textColors\":[" + fore +
-            "],\"backColors\":[" + back + "]}";
+    rows.push_back({{"cells", cells}, {"textColors", fore}, {"backColors", back}});
   }
-  return json + "],\"count\":" + std::to_string(list.RowCount());
+  return {{"columns", names},
+          {"rows", rows},
+          {"count", list.RowCount()},
+          {"label", Utf16ToUtf8(countLabel)}};
 }
-
-void PrintJson(std::FILE* out, const SortListModel& list, const std::vector<int>& columns,
-               std::u16string_view countLabel) {
-  std::fprintf(out, "{%s,\"label\":%s}\n", JsonMembers(list, columns).c_str(),
-               JsonString(Utf16ToUtf8(countLabel)).c_str());
-}
-
-void PrintTsv(std::FILE* out, const SortListModel& list, const std::vector<int>& columns) {
-  for (int r = 0; r < list.RowCount(); ++r) {
-    std::string line;
-    for (size_t k = 0; k < columns.size(); ++k)
-      line += (k ? "\t" : "") + Utf16ToUtf8(list.Row(r).texts[static_cast<size_t>(columns[k])]);
-    std::fprintf(out, "%s\n", line.c_str());
-  }
-}
-
-}  // namespace
 
 bool ColourWanted(std::FILE* out) {
   const char* noColour = std::getenv("NO_COLOR");
@@ -114,23 +157,31 @@ bool ColourWanted(std::FILE* out) {
 }
 
 void PrintResultList(std::FILE* out, Format format, const SortListModel& list,
-                     std::u16string_view countLabel, bool colour) {
-  const std::vector<int> columns = VisibleColumns(list);
-  if (format == Format::Json) return PrintJson(out, list, columns, countLabel);
-  PrintListLines(out, format, list, colour);
+                     std::u16string_view countLabel, bool colour, bool header, bool wide) {
+  PrintListLines(out, format, list, colour, header, wide);
   std::fprintf(out, "%s\n", Utf16ToUtf8(countLabel).c_str());
 }
 
-void PrintListLines(std::FILE* out, Format format, const SortListModel& list, bool colour) {
+void PrintListLines(std::FILE* out, Format format, const SortListModel& list, bool colour,
+                    bool header, bool wide) {
   const std::vector<int> columns = VisibleColumns(list);
-  if (format == Format::Table)
-    PrintTable(out, list, columns, colour);
-  else
-    PrintTsv(out, list, columns);
-}
-
-std::string ListJsonMembers(const SortListModel& list) {
-  return JsonMembers(list, VisibleColumns(list));
+  if (format == Format::Table) {
+    PrintTable(out, list, columns, colour, wide ? 0 : TerminalWidth(fileno(out)));
+  } else {
+    if (header) {
+      std::string names;
+      for (size_t k = 0; k < columns.size(); ++k)
+        names +=
+            (k ? "\t" : "") + Utf16ToUtf8(list.Columns()[static_cast<size_t>(columns[k])].name);
+      std::fprintf(out, "%s\n", names.c_str());
+    }
+    for (int r = 0; r < list.RowCount(); ++r) {
+      std::string line;
+      for (size_t k = 0; k < columns.size(); ++k)
+        line += (k ? "\t" : "") + Utf16ToUtf8(list.Row(r).texts[static_cast<size_t>(columns[k])]);
+      std::fprintf(out, "%s\n", line.c_str());
+    }
+  }
 }
 
 }  // namespace tavra::cli

@@ -2,7 +2,7 @@
 // A result list on the terminal: an aligned table for people, tab-separated lines for
 // scripts, or JSON with the colours.
 #include <cstdio>
-#include <string>
+#include <nlohmann/json.hpp>
 #include <string_view>
 
 #include "cli_options.h"
@@ -15,15 +15,20 @@ bool ColourWanted(std::FILE* out);
 
 // The visible columns (a width of 0 hides a column) of every row, then the count label.
 // Table cells are shown without their surrounding blanks; tsv and json keep the texts
-// exactly as the list holds them.
+// exactly as the list holds them; `header` puts a line of column names first in tsv. A
+// table on a terminal shows the columns that fit its width, every column when `wide`.
+// For table or tsv.
 void PrintResultList(std::FILE* out, Format format, const SortListModel& list,
-                     std::u16string_view countLabel, bool colour);
+                     std::u16string_view countLabel, bool colour, bool header = false,
+                     bool wide = false);
 
-// The visible columns of every row without a count label: an aligned table with its
-// header, or tab-separated lines (Json is printed as tsv; see ListJsonMembers).
-void PrintListLines(std::FILE* out, Format format, const SortListModel& list, bool colour);
+// As PrintResultList, without the count label.
+void PrintListLines(std::FILE* out, Format format, const SortListModel& list, bool colour,
+                    bool header = false, bool wide = false);
 
-// "columns":[...],"rows":[...],"count":N of a list, for a JSON object.
-std::string ListJsonMembers(const SortListModel& list);
+// The list for scripts: column names; per row the cells (trimmed texts; the distance a
+// number; prices numbers, null for "－", berth prices arrays of them) and the colours by
+// name; the count and the count label.
+nlohmann::ordered_json ResultListJson(const SortListModel& list, std::u16string_view countLabel);
 
 }  // namespace tavra::cli

@@ -1,5 +1,4 @@
 // tavra-cli: the timetable queries in a terminal.
-#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -8,16 +7,15 @@
 int main(int argc, char** argv) {
   using namespace tavra::cli;
   Options options;
-  std::string error;
-  if (!ParseOptions(std::vector<std::string>(argv + 1, argv + argc), options, error)) {
-    std::fprintf(stderr, "tavra-cli: %s\n%s", error.c_str(), kUsage);
-    return 1;
-  }
-  if (options.help) return std::fputs(kUsage, stdout) < 0 ? 1 : 0;
+  if (int status = ParseOptions(std::vector<std::string>(argv + 1, argv + argc), options);
+      status >= 0)
+    return status;
   tavra::TimetableData data;
   if (!LoadForCli(data, options)) return 2;
   CliSession session(data, options);
+  int status = 0;
   for (const Command& command : options.commands)
-    if (int status = session.Run(command)) return status;
-  return 0;
+    if ((status = session.Run(command)) != 0) break;
+  session.json().Finish();  // what the commands before a failed one found
+  return status;
 }

@@ -2,6 +2,7 @@
 #include <cstdio>
 
 #include "app/stop_list.h"
+#include "cli_command_runs.h"
 #include "cli_commands.h"
 #include "cli_output.h"
 #include "list_output.h"
@@ -37,14 +38,21 @@ int CliSession::Stops(const Command& command) {
   FillStopList(h, list);
   const std::string trainLabel = Utf16ToUtf8(StopListTrainLabel(h));
   const std::string timeLabel = Utf16ToUtf8(StopListTimeLabel(h));
-  if (options_.format == Format::Json) {
-    std::printf("{\"trainLabel\":%s,\"timeLabel\":%s,%s}\n", JsonString(trainLabel).c_str(),
-                JsonString(timeLabel).c_str(), ListJsonMembers(list).c_str());
+  if (json_.Active()) {
+    nlohmann::ordered_json result = ResultListJson(list, u"");
+    result["trainLabel"] = trainLabel;
+    result["timeLabel"] = timeLabel;
+    json_.Add(commandName_, std::move(result));
     return 0;
   }
   std::printf("%s\n%s\n", trainLabel.c_str(), timeLabel.c_str());
-  PrintListLines(stdout, options_.format, list, ColourWanted(stdout));
+  PrintListLines(stdout, options_.format, list, ColourWanted(stdout), options_.header,
+                 options_.wide);
   return 0;
+}
+
+int RunStops(CliSession& session, const Command& command) {
+  return session.Stops(command);
 }
 
 }  // namespace tavra::cli

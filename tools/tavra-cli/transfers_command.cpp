@@ -3,20 +3,19 @@
 #include <iostream>
 
 #include "app/transfer_choice.h"
+#include "cli_command_runs.h"
 #include "cli_commands.h"
 #include "data/lookup.h"
 #include "list_output.h"
 #include "platform/utf8.h"
+#include "station_argument.h"
 
 namespace tavra::cli {
 
 void CliSession::PrepareTransfer(const Command& command) {
-  const std::vector<std::string>& args = command.args;
-  transferGiven_ = args.size() >= 4 && args[2] == "--transfer";
-  transferStation_ = transferGiven_ ? args[3] : std::string();
-  messages_.presetAnswer = transferGiven_                                   ? 1
-                           : args.size() >= 3 && args[2] == "--no-transfer" ? 0
-                                                                            : -1;
+  transferGiven_ = command.Has("--transfer");
+  transferStation_ = transferGiven_ ? command.options.at("--transfer") : std::string();
+  messages_.presetAnswer = transferGiven_ ? 1 : command.Has("--no-transfer") ? 0 : -1;
   core_.m_transferOutcome = QueryCore::TransferOutcome::NotOffered;
   core_.EnableTransferOffer([this](QueryCore& core) {
     if (!transferGiven_) return RunTerminalTransferDialog();
@@ -58,16 +57,23 @@ bool CliSession::RunTerminalTransferDialog() {
 }
 
 int CliSession::Transfers(const Command& command) {
-  if (!core_.FindTransferStationsBetween(Utf8ToUtf16(command.args[0]),
-                                         Utf8ToUtf16(command.args[1])))
+  std::u16string from, to;
+  if (!ResolveStationArgument(data_, command.args[0], from) ||
+      !ResolveStationArgument(data_, command.args[1], to) ||
+      !core_.FindTransferStationsBetween(from, to))
     return 1;
   TransferChoice dialog(core_);
   dialog.OnInitDialog();
-  if (options_.format == Format::Json)
-    std::printf("{%s}\n", ListJsonMembers(dialog.m_list).c_str());
+  if (json_.Active())
+    json_.Add(commandName_, ResultListJson(dialog.m_list, u""));
   else
-    PrintListLines(stdout, options_.format, dialog.m_list, ColourWanted(stdout));
+    PrintListLines(stdout, options_.format, dialog.m_list, ColourWanted(stdout), options_.header,
+                   options_.wide);
   return 0;
+}
+
+int RunTransfers(CliSession& session, const Command& command) {
+  return session.Transfers(command);
 }
 
 }  // namespace tavra::cli

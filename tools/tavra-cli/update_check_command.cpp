@@ -1,9 +1,10 @@
-#include "update_check_command.h"
-
+// tavra-cli update-check: the desktop program's update check for scripts, without the
+// question (a script never opens a browser).
 #include <cstdio>
 #include <filesystem>
 
 #include "app/query_texts.h"
+#include "cli_command_runs.h"
 #include "cli_output.h"
 #include "online/update_check.h"
 #include "platform/utf8.h"
@@ -11,7 +12,9 @@
 
 namespace tavra::cli {
 
-int RunUpdateCheckCommand(const TimetableData& data, const Options& options) {
+int RunUpdateCheck(CliSession& session, const Command&) {
+  const TimetableData& data = session.data();
+  const Options& options = session.options();
   SettingsStore settings(SettingsStore::DefaultPath());
   UpdateServerConfig config;
   config.baseUrl = UpdateServerBase(settings, options.updateServer);
@@ -30,10 +33,12 @@ int RunUpdateCheckCommand(const TimetableData& data, const Options& options) {
   if (check.result == 0) messages.Message(res::kUpToDate, texts::kCaption);
   const bool newer = check.result == 1;
   const std::string version = Utf16ToUtf8(data.DataVersionText);
-  if (options.format == Format::Json) {
-    std::printf("{\"server\":%d,\"data\":%s,\"newer\":%s,\"package\":%s}\n", check.serverNumber,
-                JsonString(version).c_str(), newer ? "true" : "false",
-                newer ? JsonString(check.packageUrl).c_str() : "null");
+  if (session.json().Active()) {
+    session.json().Add(session.commandName(),
+                       {{"server", check.serverNumber},
+                        {"data", version},
+                        {"newer", newer},
+                        {"package", newer ? nlohmann::ordered_json(check.packageUrl) : nullptr}});
   } else if (newer) {
     std::printf("%d\tnewer\t%s\n", check.serverNumber, check.packageUrl.c_str());
   } else {

@@ -1,8 +1,10 @@
 // tavra-data: the data publisher's tool. Compiles readable sources into the two data
 // files, dumps data files back into sources, checks data files, and generates synthetic
 // timetables.
+#include <CLI/CLI.hpp>
 #include <cstdio>
-#include <cstring>
+#include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -13,23 +15,12 @@
 #include "datatool/generator.h"
 #include "datatool/source_reader.h"
 #include "datatool/source_rules.h"
+#include "platform/command_line.h"
 
 using namespace tavra;
 using namespace tavra::datatool;
 
 namespace {
-
-constexpr const char* kUsage =
-    "usage: tavra-data build SOURCE_DIR OUT_DIR     sources -> tavra.dll + tavra.sdf\n"
-    "       tavra-data dump DATA_DIR OUT_DIR        data files -> sources\n"
-    "       tavra-data check DATA_DIR               every invariant the program relies on\n"
-    "       tavra-data generate OUT_DIR [--stations N] [--trains N] [--calls N] [--seed N]\n"
-    "                                               a synthetic timetable source\n";
-
-int Usage() {
-  std::fputs(kUsage, stderr);
-  return 1;
-}
 
 int PrintErrors(const std::vector<SourceError>& errors) {
   for (const auto& e : errors) std::fprintf(stderr, "%s\n", e.Text().c_str());
@@ -62,6 +53,11 @@ int Dump(const std::string& dataDir, const std::string& out) {
 }
 
 int Check(const std::string& dataDir) {
+  std::error_code ec;
+  if (!std::filesystem::is_directory(dataDir, ec)) {
+    std::fprintf(stderr, "tavra-data: the data folder %s does not exist\n", dataDir.c_str());
+    return 2;
+  }
   std::vector<std::string> problems = CheckDataDirectory(dataDir);
   for (const auto& p : problems) std::printf("%s\n", p.c_str());
   if (problems.empty()) {
@@ -72,27 +68,7 @@ int Check(const std::string& dataDir) {
   return 1;
 }
 
-int Generate(const std::string& out, int argc, char** argv) {
-  GeneratorSize size;
-  for (int i = 0; i < argc; i += 2) {
-    if (i + 1 >= argc) return Usage();
-    auto v = ParseInteger(argv[i + 1]);
-    if (!v || *v < 0 || *v > 1000000) {
-      std::fprintf(stderr, "%s: \"%s\" is not a whole number\n", argv[i], argv[i + 1]);
-      return 1;
-    }
-    int n = static_cast<int>(*v);
-    if (!std::strcmp(argv[i], "--stations"))
-      size.stations = n;
-    else if (!std::strcmp(argv[i], "--trains"))
-      size.trains = n;
-    else if (!std::strcmp(argv[i], "--calls"))
-      size.calls = n;
-    else if (!std::strcmp(argv[i], "--seed"))
-      size.seed = static_cast<uint32_t>(n);
-    else
-      return Usage();
-  }
+int Generate(const std::string& out, const GeneratorSize& size) {
   TimetableSource source = GenerateTimetable(size);
   std::vector<SourceError> errors;
   ValidateSource(source, errors);
@@ -108,11 +84,48 @@ int Generate(const std::string& out, int argc, char** argv) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc < 3) return Usage();
-  std::string command = argv[1];
-  if (command == "build" && argc == 4) return Build(argv[2], argv[3]);
-  if (command == "dump" && argc == 4) return Dump(argv[2], argv[3]);
-  if (command == "check" && argc == 3) return Check(argv[2]);
-  if (command == "generate") return Generate(argv[2], argc - 3, argv + 3);
-  return Usage();
+  CLI::App app(
+      "The data publisher's tool: builds the two data files from readable sources, "
+      "dumps them back and checks them.",
+      "tavra-data");
+  app.footer(
+      "Run tavra-data COMMAND --help for a command's arguments.\n"
+      "Exit status: 0 success, 1 an input problem, 2 a missing or damaged data file.");
+  app.allow_extras();  // leftover words are reported as unknown commands or options
+  app.require_subcommand(0, 1);
+  AddVersionFlag(app);
+  // Each command sets `run` when it is given; positional names double as the help's words.
+  std::function<int()> run;
+  std::string source, dataDir, out;
+
+  CLI::App* build = app.add_subcommand("build", "sources -> tavra.dll + tavra.sdf");
+  build->add_option("SOURCE_DIR", source, "the readable sources")->required();
+  build->add_option("OUT_DIR", out, "where the data files go (made when missing)")->required();
+  build->callback([&] { run = [&] { return Build(source, out); }; });
+
+  CLI::App* dump = app.add_subcommand(
+      "dump", "data files -> sources (a build of the dump gives the same bytes)");
+  dump->add_option("DATA_DIR", dataDir, "the folder of tavra.dll and tavra.sdf")->required();
+  dump->add_option("OUT_DIR", out, "where the sources go")->required();
+  dump->callback([&] { run = [&] { return Dump(dataDir, out); }; });
+
+  CLI::App* check = app.add_subcommand("check", "every invariant the program relies on");
+  check->add_option("DATA_DIR", dataDir, "the folder of tavra.dll and tavra.sdf")->required();
+  check->callback([&] { run = [&] { return Check(dataDir); }; });
+
+  GeneratorSize size;
+  CLI::App* generate = app.add_subcommand("generate", "a synthetic timetable source");
+  generate->add_option("OUT_DIR", out, "where the sources go")->required();
+  for (auto [name, field] : {std::pair{"--stations", &size.stations},
+                             {"--trains", &size.trains},
+                             {"--calls", &size.calls}})
+    generate->add_option(name, *field)->type_name("N")->check(CLI::Range(0, 1000000));
+  generate->add_option("--seed", size.seed)->type_name("N")->check(CLI::Range(0, 1000000));
+  generate->callback([&] { run = [&] { return Generate(out, size); }; });
+
+  if (int status = ParseCommandLine(app, std::vector<std::string>(argv + 1, argv + argc));
+      status >= 0)
+    return status;
+  if (!run) return UsageError(app, "no command given");
+  return run();
 }

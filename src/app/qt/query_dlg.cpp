@@ -183,8 +183,8 @@ bool CQueryDlg::OnInitDialog() {
   QMetaObject::invokeMethod(m_modeCommand, &QPushButton::click, Qt::QueuedConnection);
 
   m_nTimerId = startTimer(kLoadTimerPeriodMs);
-  FitWindowToList(true);
-  m_list->onColumnsWidened = [this] { FitWindowToList(false); };
+  // The window keeps the size it opens with; a list that later needs more room scrolls.
+  FitWindowToList();
   return true;
 }
 
@@ -193,36 +193,27 @@ int CQueryDlg::DoModal() {
   return exec();
 }
 
-void CQueryDlg::FitWindowToList(bool initial) {
-  if (!initial && m_bUserSized) return;
-  // The handheld's dialog filled its small screen; here the window is wide enough for
-  // every column and, at start, tall enough for a page of trains, within the screen.
+void CQueryDlg::FitWindowToList() {
+  // The handheld's dialog filled its small screen; here the window opens wide enough for
+  // every column and tall enough for a page of trains, within the screen.
   int listWidth = 2 * m_list->frameWidth() + m_list->verticalScrollBar()->sizeHint().width();
   for (int c = 0; c < m_list->model()->columnCount(); ++c)
     if (!m_list->isColumnHidden(c)) listWidth += m_list->columnWidth(c);
   const QRect listRect = DluToPixels(res::QueryDialogTemplate().Find(res::kIdcList)->rect, m_units);
   const int margin = DluToPixelsX(1, m_units);
   QSize size(std::max(width(), listRect.x() + listWidth + margin), height());
-  if (initial)
-    size.setHeight(
-        std::max(height(), listRect.y() + m_list->horizontalHeader()->sizeHint().height() +
-                               24 * m_list->verticalHeader()->defaultSectionSize() + margin));
+  size.setHeight(std::max(height(), listRect.y() + m_list->horizontalHeader()->sizeHint().height() +
+                                        24 * m_list->verticalHeader()->defaultSectionSize() +
+                                        margin));
   const QScreen* screen = this->screen();
   const QRect room = screen ? screen->availableGeometry() : QRect(QPoint(0, 0), size);
   size = size.boundedTo(room.size() * 9 / 10);
-  if (size == this->size()) return;
-  m_ownSize = size;
-  resize(size);
-  if (initial) {
-    move(room.center() - rect().center());
-  } else if (geometry().right() > room.right()) {
-    move(std::max(room.left(), room.right() - frameGeometry().width()), y());
-  }
+  if (size != this->size()) resize(size);
+  move(room.center() - rect().center());
 }
 
 void CQueryDlg::resizeEvent(QResizeEvent* event) {
   QDialog::resizeEvent(event);
-  if (event->spontaneous() && m_bShown && event->size() != m_ownSize) m_bUserSized = true;
   LayOutList();
 }
 
@@ -243,6 +234,10 @@ void CQueryDlg::LayOutList() {
   m_list->setGeometry(r);
   QRect c = m_controls.count->geometry();
   c.setRight(std::max(c.right(), width() - margin - 1));
+  // The template puts the label right against the reverse button ("反向共:3"); a gap
+  // keeps them two words.
+  const QWidget* reverse = Control(res::kIdcReverse);
+  if (reverse) c.setLeft(std::max(c.left(), reverse->geometry().right() + 1 + 2 * margin));
   m_controls.count->setGeometry(c);
 }
 

@@ -108,7 +108,7 @@ class CQueryDlg : public QDialog {
   void LayOutList();
   // Sizes the window for the list's columns: at start centred on the screen; later only
   // wider, and only while the user has not sized the window.
-  void FitWindowToList(bool initial);
+  void FitWindowToList();
   void RestoreCursor();
   void ReportLoadFailure();
 
@@ -123,8 +123,6 @@ class CQueryDlg : public QDialog {
   bool m_bInitialised = false;
   bool m_bWaitCursor = false;
   bool m_bShown = false;
-  bool m_bUserSized = false;
-  QSize m_ownSize;  // the size the program last gave the window
 };
 
 }  // namespace tavra

@@ -1,22 +1,53 @@
-// tavra [--data-dir DIR] [--update-server URL]: the desktop program.
+// tavra [--data-dir DIR] [--update-server URL] [--help] [--version]: the desktop program.
 #include <unistd.h>
 
+#include <CLI/CLI.hpp>
 #include <QApplication>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <ctime>
 #include <fstream>
 #include <string>
+#include <vector>
 
 #include "app/qt/online_services.h"
 #include "app/qt/timetable_app.h"
+#include "platform/command_line.h"
 #include "platform/qt/url_opener.h"
 
 namespace {
 
-int Usage() {
-  std::fprintf(stderr, "usage: tavra [--data-dir DIR] [--update-server URL]\n");
-  return 1;
+// The desktop program's own options. Returns -1 to go on, else the exit status.
+int ParseOptions(const std::vector<std::string>& args, tavra::AppOptions& options,
+                 bool toolkitOptionsLeft) {
+  CLI::App app(
+      "The timetable and fare enquiry program, in a window. Without a display use "
+      "tavra-cli.",
+      "tavra");
+  app.footer("Qt's own options (-platform NAME, -style NAME ...) are accepted too.");
+  app.allow_extras();
+  tavra::AddVersionFlag(app);
+  app.add_option("--data-dir", options.dataDir,
+                 "the folder of tavra.dll and tavra.sdf (default: beside the program)")
+      ->type_name("DIR");
+  app.add_option("--update-server", options.updateServer,
+                 "the update server's address, http://host[:port][/prefix] (default: the "
+                 "setting, else the publisher's server)")
+      ->type_name("URL");
+  return tavra::ParseCommandLine(app, args, toolkitOptionsLeft);
+}
+
+// Whether Qt has a display to open the window on; without one it would abort.
+bool DisplayAvailable(int argc, char** argv) {
+  auto set = [](const char* name) {
+    const char* v = std::getenv(name);
+    return v && *v;
+  };
+  if (set("DISPLAY") || set("WAYLAND_DISPLAY") || set("QT_QPA_PLATFORM")) return true;
+  for (int i = 1; i < argc; ++i)
+    if (!std::strcmp(argv[i], "-platform") || !std::strncmp(argv[i], "-platform=", 10)) return true;
+  return false;
 }
 
 // Milliseconds since this process was started, from the kernel's record of its start
@@ -46,23 +77,25 @@ long MsSinceProcessStart() {
 }  // namespace
 
 int main(int argc, char** argv) {
+  tavra::AppOptions options;
+  // --help and --version need no display; Qt's options are still in argv here.
+  if (int status = ParseOptions(std::vector<std::string>(argv + 1, argv + argc), options, true);
+      status >= 0)
+    return status;
+  if (!DisplayAvailable(argc, argv)) {
+    std::fprintf(stderr,
+                 "tavra: no display to open the window on (neither DISPLAY nor WAYLAND_DISPLAY "
+                 "is set); for the queries in a terminal use tavra-cli, e.g. tavra-cli "
+                 "between 北京 上海\n");
+    return 1;
+  }
   QApplication qapp(argc, argv);  // takes the toolkit's own options out of argv
   QApplication::setApplicationName(QStringLiteral("tavra"));
 
-  tavra::AppOptions options;
-  const QStringList args = QApplication::arguments();
-  for (qsizetype i = 1; i < args.size(); ++i) {
-    if (args[i] == QLatin1String("--data-dir") && i + 1 < args.size())
-      options.dataDir = args[++i].toStdString();
-    else if (args[i].startsWith(QLatin1String("--data-dir=")))
-      options.dataDir = args[i].mid(11).toStdString();
-    else if (args[i] == QLatin1String("--update-server") && i + 1 < args.size())
-      options.updateServer = args[++i].toStdString();
-    else if (args[i].startsWith(QLatin1String("--update-server=")))
-      options.updateServer = args[i].mid(16).toStdString();
-    else
-      return Usage();
-  }
+  std::vector<std::string> args;
+  for (const QString& arg : QApplication::arguments().mid(1)) args.push_back(arg.toStdString());
+  options = {};
+  if (int status = ParseOptions(args, options, false); status >= 0) return status;
 
   tavra::CTimetableApp app(options);
   // TAVRA_STARTUP_TRACE=1 reports on standard error when the window is shown and when

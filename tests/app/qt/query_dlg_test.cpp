@@ -285,6 +285,7 @@ TEST(QtQueryDlgSample, BeijingToShanghaiAndAStationQueryOnTheSampleTimetable) {
   while (!d->Control(kIdcQuery)->isEnabled() && clock.elapsed() < 5000)
     QApplication::processEvents(QEventLoop::AllEvents, 20);
   ASSERT_TRUE(d->Control(kIdcQuery)->isEnabled());
+  const QSize opened = d->size();
 
   TypeInto(Combo(*d, kIdcFromStation), "北京");
   TypeInto(Combo(*d, kIdcToStation), "上海");
@@ -312,6 +313,11 @@ TEST(QtQueryDlgSample, BeijingToShanghaiAndAStationQueryOnTheSampleTimetable) {
   EXPECT_EQ(list.SortColumn(), texts::kSortKeyColumn);
   EXPECT_TRUE(d->list()->isColumnHidden(texts::kSortKeyColumn));
   EXPECT_TRUE(boxes.shown.empty());
+  // The window keeps the size it opened with, and the count label stands apart from the
+  // reverse button.
+  EXPECT_EQ(d->size(), opened);
+  EXPECT_GT(d->Control(kIdcCount)->geometry().left(),
+            d->Control(kIdcReverse)->geometry().right() + 1);
 }
 
 }  // namespace
