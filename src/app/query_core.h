@@ -69,16 +69,9 @@ class QueryCore : public FareState {
   // ListBetween is tested and measured against.
   void ListBetweenByCrossComparison();
   void ListDepartures();  // every train leaving the departure station, to its terminus
-  void ListArrivals();    // every train reaching the arrival station, from its origin
 
   // --- Train number and station queries ---
   void QueryTrainNumber();
-  // Narrows m_nTrainFirst..m_nTrainLast to the rows of `index` (NumberTrainIndex or
-  // LetterTrainIndex) whose whole key is the typed number.
-  bool FindTrainKeys(Section index);
-  // Narrows it to the LetterTrainIndex rows whose number part is the typed number.
-  bool FindTrainNumberPart();
-  void ListTrainRange(Section index);
   void QueryStation();
   void ListTerminating();  // trains ending at the arrival range's station
 
@@ -131,18 +124,14 @@ class QueryCore : public FareState {
   std::u16string BaseStationOf(std::u16string_view name) const;
   // "%4d" numbers of the stations named `name` plus a direction suffix, or empty.
   std::u16string SameCityStations(std::u16string_view name) const;
-  // The transfer search, the transfer dialog, then both legs (the second in red).
-  void OfferTransfer();
   // Makes the no-direct-train question ask: `runDialog` shows the transfer dialog and
   // returns true when it was closed with OK.
   void EnableTransferOffer(std::function<bool(QueryCore&)> runDialog);
 
   enum class TransferOutcome { NotOffered, Cancelled, StationNotFound, Listed };
   TransferOutcome m_transferOutcome = TransferOutcome::NotOffered;  // of the last query
-  std::function<bool(QueryCore&)> m_runTransferDialog;
-  std::function<void(QueryCore&)> m_showTrainDetail;  // opens the stop list view
-  // The application object's hand-over block; a core of its own until one is given.
-  HandOver m_ownHandOver;
+  std::function<void(QueryCore&)> m_showTrainDetail;                // opens the stop list view
+  // The application object's hand-over block; the core's own until one is given.
   HandOver* m_pApp = &m_ownHandOver;
 
   // Set by the load-status timer when it turns status 2 into 4: the station tables are
@@ -151,6 +140,18 @@ class QueryCore : public FareState {
 
  private:
   bool m_bCounted = false;  // the last query wrote its count label
+  void ListArrivals();      // every train reaching the arrival station, from its origin
+  // Narrows m_nTrainFirst..m_nTrainLast to the rows of `index` (NumberTrainIndex or
+  // LetterTrainIndex) whose whole key is the typed number.
+  bool FindTrainKeys(Section index);
+  // Narrows it to the LetterTrainIndex rows whose number part is the typed number.
+  bool FindTrainNumberPart();
+  void ListTrainRange(Section index);
+  // The transfer search, the transfer dialog, then both legs (the second in red).
+  void OfferTransfer();
+  std::function<bool(QueryCore&)> m_runTransferDialog;
+  // The application object's hand-over block; a core of its own until one is given.
+  HandOver m_ownHandOver;
   QueryCore(const TimetableData& data, std::unique_ptr<QueryControls> controls,
             std::unique_ptr<UserMessages> messages);
   // Typing is served once the station and train tables are complete.
