@@ -9,6 +9,7 @@
 #include "app/qt/timetable_app.h"
 #include "platform/qt/app_icon.h"
 #include "platform/qt/dialog_builder.h"
+#include "platform/qt/qt_text.h"
 #include "resources/about_dialog_template.h"
 #include "resources/publisher.h"
 
@@ -51,7 +52,7 @@ QWidget* CAboutDlg::Control(int id) const {
 
 bool CAboutDlg::OnInitDialog() {
   const std::u16string& label = m_pApp->m_strVersionLabel;
-  m_versionLabel->setText(QString::fromUtf16(label.data(), static_cast<qsizetype>(label.size())));
+  m_versionLabel->setText(ToQString(label));
   return true;
 }
 

@@ -6,7 +6,9 @@
 #include <QVBoxLayout>
 #include <limits>
 
+#include "data/record_fields.h"
 #include "fares/fare_text.h"
+#include "platform/qt/qt_text.h"
 #include "results/row_texts.h"
 
 namespace tavra {
@@ -15,10 +17,9 @@ namespace {
 constexpr int kSortRole = Qt::UserRole;
 constexpr int kLegRole = Qt::UserRole + 1;  // leg items: the leg's index, -1 for journeys
 
+// Texts without the blanks the list columns pad them with.
 QString Q(std::u16string_view text) {
-  while (!text.empty() && text.front() == u' ') text.remove_prefix(1);
-  while (!text.empty() && text.back() == u' ') text.remove_suffix(1);
-  return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
+  return ToQString(Trim(text));
 }
 
 QString Clock(int minutes) {

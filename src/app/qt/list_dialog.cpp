@@ -17,15 +17,6 @@ int ScaledPixels(const QWidget* w, int pixels) {
 }
 }  // namespace
 
-QString QtText(std::u16string_view text) {
-  return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-std::u16string U16Text(const QString& text) {
-  return std::u16string(reinterpret_cast<const char16_t*>(text.utf16()),
-                        static_cast<size_t>(text.size()));
-}
-
 QFont SecondaryListFont(const QWidget* w) {
   QFont font;
   font.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans"),

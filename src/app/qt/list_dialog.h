@@ -6,13 +6,11 @@
 #include <string_view>
 
 #include "platform/qt/dialog_builder.h"
+#include "platform/qt/qt_text.h"
 
 namespace tavra {
 
 class CSortListCtrl;
-
-QString QtText(std::u16string_view text);
-std::u16string U16Text(const QString& text);
 
 // The secondary lists' font: 14 pixels on a 96-dpi screen, "Arial" with a CJK face for
 // the Chinese texts.

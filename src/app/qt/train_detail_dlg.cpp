@@ -14,8 +14,8 @@ CTrainDetailDlg::CTrainDetailDlg(const HandOver& handOver, QWidget* parent)
   setModal(true);
   const res::DialogTemplate& t = res::TrainDetailDialogTemplate();
   const DialogBaseUnits units = FittingUnits(
-      this, {{t.Find(res::kIdcDetailTrain)->rect.w, QtText(StopListTrainLabel(handOver))},
-             {t.Find(res::kIdcDetailTime)->rect.w, QtText(StopListTimeLabel(handOver))}});
+      this, {{t.Find(res::kIdcDetailTrain)->rect.w, ToQString(StopListTrainLabel(handOver))},
+             {t.Find(res::kIdcDetailTime)->rect.w, ToQString(StopListTimeLabel(handOver))}});
   m_stops.AllowSort(false);
   auto widgets = BuildDialog(t, this, units, [this](const res::ControlTemplate&, QWidget* parent) {
     m_list = new CSortListCtrl(m_stops, parent);
@@ -35,8 +35,8 @@ bool CTrainDetailDlg::OnInitDialog() {
   m_bInitialised = true;
   m_font = SecondaryListFont(this);
   SetUpSecondaryList(m_list, m_font);
-  m_trainLabel->setText(QtText(StopListTrainLabel(m_handOver)));
-  m_timeLabel->setText(QtText(StopListTimeLabel(m_handOver)));
+  m_trainLabel->setText(ToQString(StopListTrainLabel(m_handOver)));
+  m_timeLabel->setText(ToQString(StopListTimeLabel(m_handOver)));
   FillStopList(m_handOver, m_stops);
   FitDialogToList(this, m_list, BaseUnitsOf(font()));
   return true;

@@ -63,17 +63,17 @@ void CTransferDlg::OnListClick(int row) {
   if (!m_choice.PickLine(row)) return;
   {
     QSignalBlocker block(m_combo->lineEdit());
-    m_combo->lineEdit()->setText(QtText(m_choice.m_strTransfer));
+    m_combo->lineEdit()->setText(ToQString(m_choice.m_strTransfer));
   }
   OnOK();
 }
 
 void CTransferDlg::OnEditChange() {
-  m_choice.OnEditChange(U16Text(m_combo->currentText()), *m_box);
+  m_choice.OnEditChange(ToU16(m_combo->currentText()), *m_box);
 }
 
 void CTransferDlg::OnOK() {
-  m_choice.m_strTransfer = U16Text(m_combo->currentText());
+  m_choice.m_strTransfer = ToU16(m_combo->currentText());
   if (m_choice.OnOK()) accept();
 }
 

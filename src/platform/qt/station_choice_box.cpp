@@ -5,6 +5,8 @@
 #include <QCompleter>
 #include <QLineEdit>
 
+#include "platform/qt/qt_text.h"
+
 namespace tavra {
 namespace {
 
@@ -69,7 +71,7 @@ void QtStationChoiceBox::DeleteItem(int index) {
 
 void QtStationChoiceBox::AddItem(std::u16string_view name) {
   KeepEditText keep(combo_);
-  combo_->addItem(QString::fromUtf16(name.data(), static_cast<qsizetype>(name.size())));
+  combo_->addItem(ToQString(name));
 }
 
 void QtStationChoiceBox::ShowDropDown() {
