@@ -5,7 +5,9 @@ set -euo pipefail
 
 packages=(g++ cmake ninja-build pkg-config libgtest-dev libbenchmark-dev unicode-data
   python3 clang-format git  # the layer and format checks
-  qt6-base-dev fonts-wqy-microhei)  # the desktop program, and a font for its Chinese texts
+  qt6-base-dev fonts-wqy-microhei  # the desktop program, and a font for its Chinese texts
+  dpkg-dev desktop-file-utils appstream  # the .deb's dependencies, the menu entry's checks
+  clang libclang-rt-dev)  # the fuzz build (libFuzzer and the sanitizers)
 
 missing=()
 for p in "${packages[@]}"; do
