@@ -65,6 +65,13 @@ bool WriteFileAtomically(const std::string& path, const std::string& data, std::
     unlink(temp.c_str());
     return false;
   }
+  // The rename itself reaches the disk only with its folder.
+  size_t slash = path.rfind('/');
+  std::string folder = slash == std::string::npos ? "." : path.substr(0, slash + 1);
+  if (int dir = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC); dir >= 0) {
+    fsync(dir);
+    close(dir);
+  }
   return true;
 }
 
