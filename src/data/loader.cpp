@@ -31,6 +31,13 @@ bool CheckFileLayout(std::string_view index, size_t recordFileSize, LoadError& e
                                  " bytes long; an index file has at least 68 bytes"};
     return false;
   }
+  // Four 0xFF bytes are what erased storage reads as, not a version a timetable is given.
+  if (ReadInt32(index, kIndexVersionOffset) == kErasedVersion) {
+    error = {kIndexFileName,
+             "the data version field holds FF FF FF FF, the mark of erased "
+             "storage, not a version number"};
+    return false;
+  }
   uint64_t total = 0;
   for (unsigned k = 0; k < kSectionCount; ++k) {
     int32_t length = ReadInt32(index, 4 * k);
@@ -61,7 +68,7 @@ int32_t LoadTimetableFromBytes(TimetableData& data, std::string_view index,
   LoadError error;
   if (!CheckFileLayout(index, records.size(), error)) return Fail(data, std::move(error));
 
-  data.DataVersionText = Utf8ToUtf16(std::to_string(ReadInt32(index, 64)));
+  data.DataVersionText = Utf8ToUtf16(std::to_string(ReadInt32(index, kIndexVersionOffset)));
   data.LoadStatus.store(kLoadIndexRead, std::memory_order_release);
 
   const auto* at = reinterpret_cast<const unsigned char*>(records.data());

@@ -11,17 +11,24 @@
 namespace tavra {
 
 bool ReadWholeFile(const std::string& path, std::string& out, std::string& error) {
-  int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  // Opening a FIFO for reading waits for a writer, for ever: look first, and open without
+  // waiting in case something else takes the file's place in between.
+  struct stat st {};
+  if (stat(path.c_str(), &st) == 0 && !S_ISREG(st.st_mode)) {
+    error = "is not a regular file";
+    return false;
+  }
+  int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
   if (fd < 0) {
     error = std::string("cannot be opened: ") + std::strerror(errno);
     return false;
   }
-  struct stat st {};
   if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
     error = "is not a regular file";
     close(fd);
     return false;
   }
+  fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) & ~O_NONBLOCK);
   out.resize(static_cast<size_t>(st.st_size));
   size_t done = 0;
   while (done < out.size()) {
