@@ -24,10 +24,14 @@ std::string_view TrimLine(std::string_view line) {
 }
 
 std::u16string Cut(std::u16string_view value) {
-  // Line breaks cannot be stored in a one-line value; the registry value ends at one too.
-  size_t end = value.find_first_of(u"\r\n");
+  // Line breaks cannot be stored in a one-line value, nor a NUL in a text file; the
+  // registry value ends at either too.
+  size_t end = value.find_first_of(std::u16string_view(u"\r\n\0", 3));
   value = value.substr(0, end);
-  return std::u16string(value.substr(0, SettingsStore::kMaxValueChars));
+  value = value.substr(0, SettingsStore::kMaxValueChars);
+  // Half a surrogate pair cannot be written as UTF-8: the cut takes the whole character.
+  if (!value.empty() && value.back() >= 0xD800 && value.back() <= 0xDBFF) value.remove_suffix(1);
+  return std::u16string(value);
 }
 
 bool IsAbsolute(const char* path) {
@@ -59,14 +63,18 @@ bool SettingsStore::Parse(std::string_view text, Keys& keys, std::string& error)
   for (int lineNo = 1; pos < text.size(); ++lineNo) {
     size_t end = text.find('\n', pos);
     if (end == std::string_view::npos) end = text.size();
-    std::string_view line = TrimLine(text.substr(pos, end - pos));
+    std::string_view raw = text.substr(pos, end - pos);
+    if (!raw.empty() && raw.back() == '\r') raw.remove_suffix(1);
+    std::string_view line = TrimLine(raw);
     pos = end + 1;
     if (line.empty() || line[0] == '#') continue;
     size_t eq = line.find('=');
-    if (line.front() == '[' && line.back() == ']') {
+    // "[a=b]" is the name "[a" with the value "b]": a value may end in ']', a key has no '='.
+    if (line.front() == '[' && line.back() == ']' && eq == std::string_view::npos) {
       current = &keys[std::string(line.substr(1, line.size() - 2))];
     } else if (current && eq != std::string_view::npos && eq > 0) {
-      (*current)[std::string(line.substr(0, eq))] = Cut(Utf8ToUtf16(line.substr(eq + 1)));
+      // A value keeps its trailing blanks: it reads back as it was written.
+      (*current)[std::string(line.substr(0, eq))] = Cut(Utf8ToUtf16(raw.substr(eq + 1)));
     } else {
       error = "line " + std::to_string(lineNo) + " is neither a [key] nor a name=value of one";
       return false;
