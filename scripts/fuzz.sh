@@ -22,12 +22,12 @@ for t in "${targets[@]}"; do
   crashes=build-fuzz/work/$t-crashes
   mkdir -p "$work" "$crashes"
   echo "== $t: replaying fuzz/corpus/$t"
-  "$bin" -runs=0 "fuzz/corpus/$t" 2>&1 | grep -E '^#[0-9]+ +DONE|ERROR|SUMMARY' || true
+  "$bin" -runs=0 "fuzz/corpus/$t" 2>&1 | grep -E '^#[0-9]+[[:space:]]+DONE|ERROR|SUMMARY' || true
   [ "${PIPESTATUS[0]}" -eq 0 ] || { echo "$t: the corpus replay failed"; status=1; continue; }
   echo "== $t: fuzzing for $seconds s"
   if "$bin" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
       -artifact_prefix="$crashes/" "$work" "fuzz/corpus/$t" >"$work.log" 2>&1; then
-    grep -E '^#[0-9]+ +DONE|stat::number_of_executed_units|stat::peak_rss' "$work.log" || true
+    grep -E '^#[0-9]+[[:space:]]+DONE|stat::number_of_executed_units|stat::peak_rss' "$work.log" || true
   else
     tail -40 "$work.log"
     echo "$t: the fuzzer found a fault; its input is in $crashes"
