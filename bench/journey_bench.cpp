@@ -31,7 +31,7 @@ struct Pair {
 
 int CallCount(const TimetableData& data, int s) {
   const std::u16string_view r = data.Table(StationTable).Record(s);
-  return ParseLeadingInt(Field(r, 5, 5)) - ParseLeadingInt(Field(r, 0, 5)) + 1;
+  return ReadInt(r, station_record::kLastCall) - ReadInt(r, station_record::kFirstCall) + 1;
 }
 
 // Among the busiest hundred stations, the two of different cities with the most calls
@@ -43,8 +43,8 @@ void Choose(Pair& p) {
   for (int t = 0; t < trains.size(); ++t) {
     const std::u16string_view record = trains.Record(t);
     std::vector<int> stations;
-    for (int r = ParseLeadingInt(Field(record, 37, 5)); r <= ParseLeadingInt(Field(record, 42, 5));
-         ++r)
+    for (int r = ReadInt(record, train_record::kFirstRun);
+         r <= ReadInt(record, train_record::kLastRun); ++r)
       stations.push_back(ParseLeadingInt(
           Field(data.Table(StopTable).Record(ParseLeadingInt(data.Table(TrainStopTable).Record(r))),
                 0, 4)));

@@ -7,7 +7,9 @@ packages=(g++ cmake ninja-build pkg-config libgtest-dev libbenchmark-dev unicode
   python3 clang-format git  # the layer and format checks
   libcli11-dev nlohmann-json3-dev  # the terminal programs' command lines and JSON
   qt6-base-dev fonts-wqy-microhei  # the desktop program, and a font for its Chinese texts
-  libcurl4-openssl-dev)  # the update check's HTTP client
+  libcurl4-openssl-dev  # the update check's HTTP client
+  dpkg-dev desktop-file-utils appstream  # the .deb's dependencies, the menu entry's checks
+  clang libclang-rt-dev)  # the fuzz build (libFuzzer and the sanitizers)
 
 missing=()
 for p in "${packages[@]}"; do

@@ -25,6 +25,13 @@ bool CheckFileLayout(std::string_view index, size_t recordFileSize, LoadError& e
                                  std::to_string(kIndexFileMinSize) + " bytes"};
     return false;
   }
+  // Four 0xFF bytes are what erased storage reads as, not a version a timetable is given.
+  if (ReadDataVersion(index) == kErasedVersion) {
+    error = {kIndexFileName,
+             "the data version field holds FF FF FF FF, the mark of erased "
+             "storage, not a version number"};
+    return false;
+  }
   uint64_t total = 0;
   for (unsigned k = 0; k < kSectionCount; ++k) {
     int32_t length = ReadSectionLength(index, k);

@@ -12,6 +12,9 @@ namespace tavra {
 
 inline constexpr const char* kIndexFileName = "tavra.dll";
 inline constexpr const char* kRecordFileName = "tavra.sdf";
+// The version the files of a damaged or erased index show (all four bytes 0xFF); refused by
+// the loader, `tavra-data check` and the compiler.
+inline constexpr int32_t kErasedVersion = -1;
 
 // Loads `dataDir`/tavra.dll and `dataDir`/tavra.sdf into `data`, publishing progress in
 // data.LoadStatus (1, 2, 3). A missing, unreadable or inconsistent file is found before

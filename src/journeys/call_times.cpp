@@ -22,9 +22,9 @@ int ClockMinutes(std::u16string_view hhmm) {
 }
 
 CallTimes ReadCallTimes(std::u16string_view stopRecord) {
-  const int day = ParseLeadingInt(Field(stopRecord, 22, 1)) * kDayMinutes;
-  const int arrive = ClockMinutes(Field(stopRecord, 14, 4));
-  const int depart = ClockMinutes(Field(stopRecord, 18, 4));
+  const int day = ReadInt(stopRecord, stop_record::kDay) * kDayMinutes;
+  const int arrive = ClockMinutes(Field(stopRecord, stop_record::kArrive));
+  const int depart = ClockMinutes(Field(stopRecord, stop_record::kDepart));
   CallTimes t;
   if (depart >= 0) t.depart = day + depart;
   if (arrive >= 0) {

@@ -37,13 +37,13 @@ class Runs {
     const std::u16string_view record = data_.Table(TrainTable).Record(train);
     const RecordTable& order = data_.Table(TrainStopTable);
     const RecordTable& stops = data_.Table(StopTable);
-    const int first = std::max(0, ParseLeadingInt(Field(record, 37, 5)));
-    const int last = std::min(order.size() - 1, ParseLeadingInt(Field(record, 42, 5)));
+    const int first = std::max(0, ReadInt(record, train_record::kFirstRun));
+    const int last = std::min(order.size() - 1, ReadInt(record, train_record::kLastRun));
     for (int r = first; r <= last; ++r) {
-      const int row = ParseLeadingInt(order.Record(r));
+      const int row = ReadInt(order.Record(r), train_stop_record::kCall);
       const std::u16string_view stop = stops.Record(row);
       if (stop.empty()) continue;
-      calls.push_back({row, ParseLeadingInt(Field(stop, 0, 4)), ParseLeadingInt(Field(stop, 10, 4)),
+      calls.push_back({row, ReadInt(stop, stop_record::kStation), ReadInt(stop, stop_record::kKm),
                        ReadCallTimes(stop)});
     }
     return runs_[static_cast<size_t>(slot)];
@@ -76,12 +76,12 @@ Ride MakeRide(const Call& board, const Call& alight) {
 RowRange CallRows(const TimetableData& data, int station) {
   const std::u16string_view record = data.Table(StationTable).Record(station);
   const int count = data.Table(StopTable).size();
-  return {std::max(0, ParseLeadingInt(Field(record, 0, 5))),
-          std::min(count - 1, ParseLeadingInt(Field(record, 5, 5)))};
+  return {std::max(0, ReadInt(record, station_record::kFirstCall)),
+          std::min(count - 1, ReadInt(record, station_record::kLastCall))};
 }
 
 int TrainOf(const TimetableData& data, int row) {
-  return ParseLeadingInt(Field(data.Table(StopTable).Record(row), 4, 4));
+  return ReadInt(data.Table(StopTable).Record(row), stop_record::kTrain);
 }
 
 // The place of StopTable row `row` in a run, or -1.

@@ -3,25 +3,13 @@
 #include <algorithm>
 #include <string>
 
+#include "data/lookup.h"
 #include "data/record_fields.h"
-#include "data/text_compare.h"
 
 namespace tavra {
 
 int StationNumber(const TimetableData& data, std::u16string_view name) {
-  const std::u16string padded = (std::u16string(name) + u"     ").substr(0, 5);
-  const RecordTable& stations = data.Table(StationTable);
-  int lo = 0, hi = std::min(data.stationCount, stations.size()) - 1;
-  while (lo <= hi) {
-    const int mid = lo + (hi - lo) / 2;
-    const int c = CompareGbk(padded, Field(stations.Record(mid), 20, 5));
-    if (c == 0) return mid;
-    if (c > 0)
-      lo = mid + 1;
-    else
-      hi = mid - 1;
-  }
-  return -1;
+  return FindStationRow(data, name);
 }
 
 StationCities::StationCities(const TimetableData& data)
@@ -33,7 +21,7 @@ int StationCities::CityOf(int station) {
   if (city != -2) return city;
   city = station;
   const std::u16string_view name =
-      TrimRight(Field(data_.Table(StationTable).Record(station), 20, 5));
+      TrimRight(Field(data_.Table(StationTable).Record(station), station_record::kName));
   if (name.size() > 1) {
     const char16_t last = name.back();
     if (last == u'东' || last == u'南' || last == u'西' || last == u'北') {

@@ -11,17 +11,24 @@
 namespace tavra {
 
 bool ReadWholeFile(const std::string& path, std::string& out, std::string& error) {
-  int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  // Opening a FIFO for reading waits for a writer, for ever: look first, and open without
+  // waiting in case something else takes the file's place in between.
+  struct stat st {};
+  if (stat(path.c_str(), &st) == 0 && !S_ISREG(st.st_mode)) {
+    error = "is not a regular file";
+    return false;
+  }
+  int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
   if (fd < 0) {
     error = std::string("cannot be opened: ") + std::strerror(errno);
     return false;
   }
-  struct stat st {};
   if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
     error = "is not a regular file";
     close(fd);
     return false;
   }
+  fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) & ~O_NONBLOCK);
   out.resize(static_cast<size_t>(st.st_size));
   size_t done = 0;
   while (done < out.size()) {
@@ -64,6 +71,13 @@ bool WriteFileAtomically(const std::string& path, const std::string& data, std::
     error = path + ": cannot be written: " + std::strerror(errno);
     unlink(temp.c_str());
     return false;
+  }
+  // The rename itself reaches the disk only with its folder.
+  size_t slash = path.rfind('/');
+  std::string folder = slash == std::string::npos ? "." : path.substr(0, slash + 1);
+  if (int dir = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC); dir >= 0) {
+    fsync(dir);
+    close(dir);
   }
   return true;
 }

@@ -1,7 +1,12 @@
 #include "platform/settings_store.h"
 
+#include <sys/stat.h>
+
 #include <algorithm>
+#include <cerrno>
+#include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 
 #include "platform/file_io.h"
@@ -20,47 +25,81 @@ std::string_view TrimLine(std::string_view line) {
 }
 
 std::u16string Cut(std::u16string_view value, size_t maxChars) {
-  // Line breaks cannot be stored in a one-line value; the registry value ends at one too.
-  size_t end = value.find_first_of(u"\r\n");
+  // Line breaks cannot be stored in a one-line value, nor a NUL in a text file; the
+  // registry value ends at either too.
+  size_t end = value.find_first_of(std::u16string_view(u"\r\n\0", 3));
   value = value.substr(0, end);
-  return std::u16string(value.substr(0, std::min(maxChars, SettingsStore::kMaxTextChars)));
+  value = value.substr(0, std::min(maxChars, SettingsStore::kMaxTextChars));
+  // Half a surrogate pair cannot be written as UTF-8: the cut takes the whole character.
+  if (!value.empty() && value.back() >= 0xD800 && value.back() <= 0xDBFF) value.remove_suffix(1);
+  return std::u16string(value);
+}
+
+bool IsAbsolute(const char* path) {
+  return path && path[0] == '/';
 }
 
 }  // namespace
 
-SettingsStore::SettingsStore(std::string path) : path_(std::move(path)) {}
+SettingsStore::SettingsStore(std::string path)
+    : path_(std::move(path)),
+      warn_([](const std::string& text) { std::fprintf(stderr, "tavra: %s\n", text.c_str()); }) {}
 
 std::string SettingsStore::DefaultPath() {
+  // A relative folder would depend on where the program happens to be started.
   const char* config = std::getenv("XDG_CONFIG_HOME");
-  std::string base;
-  if (config && *config) {
-    base = config;
-  } else {
-    const char* home = std::getenv("HOME");
-    base = std::string(home && *home ? home : ".") + "/.config";
+  if (IsAbsolute(config)) return std::string(config) + "/tavra/settings.ini";
+  const char* home = std::getenv("HOME");
+  if (IsAbsolute(home)) return std::string(home) + "/.config/tavra/settings.ini";
+  return {};
+}
+
+bool SettingsStore::Parse(std::string_view text, Keys& keys, std::string& error) {
+  if (!IsValidUtf8(text) || text.find('\0') != std::string_view::npos) {
+    error = "it is not UTF-8 text";
+    return false;
   }
-  return base + "/tavra/settings.ini";
+  Values* current = nullptr;
+  size_t pos = 0;
+  for (int lineNo = 1; pos < text.size(); ++lineNo) {
+    size_t end = text.find('\n', pos);
+    if (end == std::string_view::npos) end = text.size();
+    std::string_view raw = text.substr(pos, end - pos);
+    if (!raw.empty() && raw.back() == '\r') raw.remove_suffix(1);
+    std::string_view line = TrimLine(raw);
+    pos = end + 1;
+    if (line.empty() || line[0] == '#') continue;
+    size_t eq = line.find('=');
+    // "[a=b]" is the name "[a" with the value "b]": a value may end in ']', a key has no '='.
+    if (line.front() == '[' && line.back() == ']' && eq == std::string_view::npos) {
+      current = &keys[std::string(line.substr(1, line.size() - 2))];
+    } else if (current && eq != std::string_view::npos && eq > 0) {
+      // A value keeps its trailing blanks: it reads back as it was written.
+      (*current)[std::string(line.substr(0, eq))] =
+          Cut(Utf8ToUtf16(raw.substr(eq + 1)), kMaxTextChars);
+    } else {
+      error = "line " + std::to_string(lineNo) + " is neither a [key] nor a name=value of one";
+      return false;
+    }
+  }
+  return true;
 }
 
 bool SettingsStore::OpenKey(std::string_view key) {
   keys_.clear();
+  unusable_ = false;
+  struct stat st {};
+  if (path_.empty() || (stat(path_.c_str(), &st) != 0 && errno == ENOENT)) return false;
   std::string text, error;
-  if (!ReadWholeFile(path_, text, error)) return false;
-  Values* current = nullptr;
-  size_t pos = 0;
-  while (pos < text.size()) {
-    size_t end = text.find('\n', pos);
-    if (end == std::string::npos) end = text.size();
-    std::string_view line = TrimLine(std::string_view(text).substr(pos, end - pos));
-    pos = end + 1;
-    if (line.empty() || line[0] == '#') continue;
-    if (line.front() == '[' && line.back() == ']') {
-      current = &keys_[std::string(line.substr(1, line.size() - 2))];
-    } else if (size_t eq = line.find('='); current && eq != std::string_view::npos) {
-      (*current)[std::string(line.substr(0, eq))] =
-          Cut(Utf8ToUtf16(line.substr(eq + 1)), kMaxTextChars);
-    }
+  Keys keys;
+  if (!ReadWholeFile(path_, text, error) || !Parse(text, keys, error)) {
+    unusable_ = true;
+    if (warn_)
+      warn_("the settings file " + path_ + " cannot be used (" + error +
+            "); the program goes on with empty settings and leaves the file as it is");
+    return false;
   }
+  keys_ = std::move(keys);
   return keys_.find(key) != keys_.end();
 }
 
@@ -90,7 +129,8 @@ bool SettingsStore::WriteString(std::string_view key, std::string_view name,
   return true;
 }
 
-bool SettingsStore::Save(const std::map<std::string, Values, std::less<>>& keys) const {
+bool SettingsStore::Save(const Keys& keys) const {
+  if (path_.empty() || unusable_) return false;
   std::string text(kHeader);
   for (const auto& [key, values] : keys) {
     text += "[" + key + "]\n";

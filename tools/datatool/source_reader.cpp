@@ -8,6 +8,7 @@
 #include <optional>
 #include <set>
 
+#include "data/loader.h"
 #include "data/timetable_data.h"
 #include "datatool/source_rules.h"
 #include "datatool/tsv_reader.h"
@@ -83,6 +84,9 @@ void ReadVersion(const std::string* text, TimetableSource& source,
     if (!v || *v < INT32_MIN || *v > INT32_MAX)
       errors.push_back({"version.txt", lineNo, 1,
                         "\"" + std::string(line) + "\" is not a signed 32-bit whole number"});
+    else if (*v == kErasedVersion)
+      errors.push_back({"version.txt", lineNo, 1,
+                        "-1 cannot be a data version: it is what an erased index file reads as"});
     else
       source.version = static_cast<int32_t>(*v);
   }

@@ -2,16 +2,17 @@
 
 #include "data/loader.h"
 #include "list_output.h"
-#include "platform/program_dir.h"
+#include "platform/data_folders.h"
+#include "platform/utf8.h"
 
 namespace tavra::cli {
 
 bool LoadForCli(TimetableData& data, const Options& options) {
-  std::string dir = options.dataDir.empty() ? ProgramDirectory() : options.dataDir;
-  std::thread loader = StartLoader(data, dir);
+  DataFolderChoice where = ChooseDataFolder(options.dataDir, {kIndexFileName, kRecordFileName});
+  std::thread loader = StartLoader(data, where.folder);
   loader.join();
   if (data.Status() == kLoadComplete) return true;
-  std::fprintf(stderr, "%s (data folder %s)\n", data.loadError.Text().c_str(), dir.c_str());
+  std::fprintf(stderr, "%s (%s)\n", data.loadError.Text().c_str(), where.PlacesText().c_str());
   return false;
 }
 

@@ -276,7 +276,7 @@ void CQueryDlg::OnLoadFinished() {
 void CQueryDlg::ReportLoadFailure() {
   const TimetableData& data = m_pApp->Data();
   std::u16string text(res::kLoadFailed);
-  text += u"\n\n" + Utf8ToUtf16(data.loadError.Text()) + u"\n" + Utf8ToUtf16(m_pApp->DataDir());
+  text += u"\n\n" + Utf8ToUtf16(data.loadError.Text()) + u"\n" + Utf8ToUtf16(m_pApp->DataPlaces());
   m_messages.Message(text, texts::kCaption);
 }
 

@@ -5,12 +5,13 @@
 #include "app/offer_counter.h"
 #include "app/qt/query_dlg.h"
 #include "data/loader.h"
-#include "platform/program_dir.h"
+#include "platform/data_folders.h"
 
 namespace tavra {
 
 CTimetableApp::CTimetableApp(AppOptions options)
-    : dataDir_(options.dataDir.empty() ? ProgramDirectory() : options.dataDir),
+    : dataFolder_(ChooseDataFolder(options.dataDir, {kIndexFileName, kRecordFileName})),
+      dataDir_(dataFolder_.folder),
       updateServer_(options.updateServer),
       settings_(options.settingsPath.empty() ? SettingsStore::DefaultPath() : options.settingsPath),
       data_(std::make_unique<TimetableData>()),

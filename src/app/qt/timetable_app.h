@@ -9,6 +9,7 @@
 #include "app/hand_over.h"
 #include "app/online_hooks.h"
 #include "data/timetable_data.h"
+#include "platform/data_folders.h"
 #include "platform/settings_store.h"
 
 class QObject;
@@ -18,7 +19,7 @@ namespace tavra {
 class CQueryDlg;
 
 struct AppOptions {
-  std::string dataDir;            // empty: the executable's folder
+  std::string dataDir;            // empty: beside the executable, then ../share/tavra
   std::string settingsPath;       // empty: SettingsStore::DefaultPath()
   std::string updateServer = {};  // empty: the setting, else the default server
 };
@@ -36,6 +37,8 @@ class CTimetableApp : public HandOver {
 
   TimetableData& Data() { return *data_; }
   const std::string& DataDir() const { return dataDir_; }
+  // Where the data files were looked for, for messages ("data folder F" or "looked in A, B").
+  std::string DataPlaces() const { return dataFolder_.PlacesText(); }
 
   // Sets LoadStatus to 0 and loads the data files on the loader thread; `finished` then
   // runs on the user-interface thread (if the application object still exists).
@@ -55,6 +58,7 @@ class CTimetableApp : public HandOver {
   CQueryDlg* m_pMainWnd = nullptr;
 
  private:
+  DataFolderChoice dataFolder_;
   std::string dataDir_;
   std::string updateServer_;
   SettingsStore settings_;
