@@ -1,11 +1,31 @@
 #pragma once
 // The national-scale timetable the benchmarks run on: generated at the format's limits,
 // compiled once per run into a temporary folder.
+#include <memory>
 #include <string>
+
+#include "data/loader.h"
+#include "platform/program_dir.h"
 
 namespace tavra::bench {
 
 // The folder holding tavra.dll and tavra.sdf of the generated timetable.
 const std::string& LimitsDataDir();
+
+// The timetable `which` (0: the sample beside this program; 1: the generated one) loaded
+// once per run into a Set (with members `data` and `loaded`), which `choose` then fills
+// with what the benchmarks ask of it.
+template <typename Set>
+Set& LoadedSet(int which, void (*choose)(Set&)) {
+  static std::unique_ptr<Set> sets[2];
+  if (!sets[which]) {
+    sets[which] = std::make_unique<Set>();
+    Set& set = *sets[which];
+    set.loaded =
+        LoadTimetable(set.data, which == 0 ? ProgramDirectory() : LimitsDataDir()) == kLoadComplete;
+    if (set.loaded) choose(set);
+  }
+  return *sets[which];
+}
 
 }  // namespace tavra::bench

@@ -70,17 +70,8 @@ void Choose(Pair& p) {
     }
 }
 
-// 0: the sample timetable beside this program; 1: the generated one.
 Pair& Data(int which) {
-  static std::unique_ptr<Pair> sets[2];
-  if (!sets[which]) {
-    sets[which] = std::make_unique<Pair>();
-    Pair& p = *sets[which];
-    p.loaded =
-        LoadTimetable(p.data, which == 0 ? ProgramDirectory() : LimitsDataDir()) == kLoadComplete;
-    if (p.loaded) Choose(p);
-  }
-  return *sets[which];
+  return LoadedSet<Pair>(which, Choose);
 }
 
 enum class Way { Search, AllPairs, Priced };

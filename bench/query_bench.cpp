@@ -98,17 +98,8 @@ void Choose(Dataset& d) {
     for (char16_t& c : *typed) c = static_cast<char16_t>(c - u'A' + u'a');
 }
 
-// 0: the sample timetable beside this program; 1: the generated one.
 Dataset& Data(int which) {
-  static std::unique_ptr<Dataset> sets[2];
-  if (!sets[which]) {
-    sets[which] = std::make_unique<Dataset>();
-    Dataset& d = *sets[which];
-    d.loaded =
-        LoadTimetable(d.data, which == 0 ? ProgramDirectory() : LimitsDataDir()) == kLoadComplete;
-    if (d.loaded) Choose(d);
-  }
-  return *sets[which];
+  return LoadedSet<Dataset>(which, Choose);
 }
 
 // A query core with its own controls, as the terminal program drives one.

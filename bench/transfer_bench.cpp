@@ -75,15 +75,7 @@ void Choose(Dataset& d) {
 }
 
 Dataset& Data(int which) {
-  static std::unique_ptr<Dataset> sets[2];
-  if (!sets[which]) {
-    sets[which] = std::make_unique<Dataset>();
-    Dataset& d = *sets[which];
-    d.loaded =
-        LoadTimetable(d.data, which == 0 ? ProgramDirectory() : LimitsDataDir()) == kLoadComplete;
-    if (d.loaded) Choose(d);
-  }
-  return *sets[which];
+  return LoadedSet<Dataset>(which, Choose);
 }
 
 // A user who consents to the change.
