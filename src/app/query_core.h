@@ -114,6 +114,9 @@ class QueryCore : public FareState {
   // then m_showTrainDetail. The line is found by its texts, so a sorted list opens the
   // right train. False (and nothing done) for a line that is not there.
   bool OnResultClick(int item);
+  // A double click on a leg of a journey with a change: the stop list of its train, from
+  // the leg's boarding call to its alighting call (StopTable rows), as OnResultClick.
+  bool OnJourneyLegClick(int boardCall, int alightCall);
   // The change stations between the departure and arrival ranges' stations, into
   // m_pApp->m_transfers in the order they were found.
   void FindTransferStations();
@@ -140,7 +143,9 @@ class QueryCore : public FareState {
 
  private:
   bool m_bCounted = false;  // the last query wrote its count label
-  void ListArrivals();      // every train reaching the arrival station, from its origin
+  // The stop list of `line`'s train into the hand-over block, then m_showTrainDetail.
+  void ShowStopList(const ResultRow& line);
+  void ListArrivals();  // every train reaching the arrival station, from its origin
   // Narrows m_nTrainFirst..m_nTrainLast to the rows of `index` (NumberTrainIndex or
   // LetterTrainIndex) whose whole key is the typed number.
   bool FindTrainKeys(Section index);

@@ -4,9 +4,11 @@
 #include <string_view>
 
 #include "app/query_core.h"
+#include "app/query_texts.h"
 #include "app/row_range.h"
 #include "data/lookup.h"
 #include "data/record_fields.h"
+#include "results/row_builder.h"
 #include "results/row_texts.h"
 
 namespace tavra {
@@ -43,15 +45,34 @@ bool QueryCore::OnResultClick(int item) {
       found = &row;
   }
   if (!found) return false;
+  ShowStopList(*found);
+  return true;
+}
 
+bool QueryCore::OnJourneyLegClick(int boardCall, int alightCall) {
+  const RecordTable& stops = m_data.Table(StopTable);
+  if (boardCall < 0 || boardCall >= stops.size() || alightCall < 0 || alightCall >= stops.size())
+    return false;
+  m_fromStop = ParseCall(boardCall);
+  m_toStop = ParseCall(alightCall);
+  // The leg's line as a result list shows it, built apart so that the list stays.
+  SortListModel scratch;
+  scratch.SetColumnSpec(texts::kResultColumns);
+  ResultRow leg;
+  tavra::BuildResultRow(*this, leg, scratch, RowStyle{});
+  ShowStopList(leg);
+  return true;
+}
+
+void QueryCore::ShowStopList(const ResultRow& line) {
   HandOver& h = *m_pApp;
-  h.m_strDetailTrainNo = found->trainText;
-  h.m_strFromName = found->fromName;
-  h.m_strToName = found->toName;
+  h.m_strDetailTrainNo = line.trainText;
+  h.m_strFromName = line.fromName;
+  h.m_strToName = line.toName;
   h.m_strTotalKm.clear();
   h.m_strTotalTime.clear();
   h.m_strAvgSpeed.clear();
-  ParseTrain(found->trainRow);
+  ParseTrain(line.trainRow);
 
   const RecordTable& runs = m_data.Table(TrainStopTable);
   const auto [first, last] = RowsWithin(runs, ParseLeadingInt(m_train[TrainInfo::FirstRunRow]),
@@ -84,7 +105,6 @@ bool QueryCore::OnResultClick(int item) {
   }
   h.m_nLastStopLine = static_cast<int32_t>(h.m_stopLines.size()) - 1;
   if (m_showTrainDetail) m_showTrainDetail(*this);
-  return true;
 }
 
 }  // namespace tavra

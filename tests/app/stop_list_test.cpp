@@ -141,6 +141,29 @@ TEST_F(StopList, SortedListOpensTheClickedTrainAndHighlightsFromTheFirstBoarding
   EXPECT_EQ(core_.m_pApp->m_nLastStopLine, 4);
 }
 
+TEST_F(StopList, AJourneyLegOpensTheSameStopListAsItsResultLine) {
+  Between(u"北京", u"济南");
+  ASSERT_TRUE(core_.OnResultClick(1));
+  const HandOver fromLine = *core_.m_pApp;
+  const int board = test::CallRow(*data_, Cell(1, 0), u"北京");
+  const int alight = test::CallRow(*data_, Cell(1, 0), u"济南");
+  shown_ = 0;
+  ASSERT_TRUE(core_.OnJourneyLegClick(board, alight));
+  EXPECT_EQ(shown_, 1);
+  const HandOver& fromLeg = *core_.m_pApp;
+  EXPECT_EQ(fromLeg.m_strDetailTrainNo, fromLine.m_strDetailTrainNo);
+  EXPECT_EQ(fromLeg.m_strFromName, u"北京");
+  EXPECT_EQ(fromLeg.m_strToName, u"济南");
+  ASSERT_EQ(fromLeg.m_stopLines.size(), fromLine.m_stopLines.size());
+  for (size_t i = 0; i < fromLine.m_stopLines.size(); ++i)
+    EXPECT_EQ(fromLeg.m_stopLines[i].station, fromLine.m_stopLines[i].station) << i;
+  EXPECT_EQ(core_.m_list.RowCount(), 4);  // the result list stays as it was
+  // Rows outside the table open nothing.
+  EXPECT_FALSE(core_.OnJourneyLegClick(-1, alight));
+  EXPECT_FALSE(core_.OnJourneyLegClick(board, 1 << 30));
+  EXPECT_EQ(shown_, 1);
+}
+
 TEST(StopListHighlights, AlightingStationNotFollowingLightsToTheEnd) {
   HandOver h;
   for (const char16_t* name : {u"甲", u"乙", u"丙", u"乙", u"丁"}) {

@@ -26,6 +26,10 @@ CJourneysDlg* CQueryDlg::OpenJourneys() {
   auto* dlg =
       new CJourneysDlg(m_pApp->Data(), m_core.m_strFromStation, m_core.m_strToStation, this);
   dlg->setAttribute(Qt::WA_DeleteOnClose);
+  // A leg's stop list, in the same view a click on a result line opens.
+  dlg->onShowStops = [this](int boardCall, int alightCall) {
+    m_core.OnJourneyLegClick(boardCall, alightCall);
+  };
   dlg->show();
   return dlg;
 }
