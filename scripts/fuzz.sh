@@ -9,7 +9,7 @@ cd "$(dirname "$0")/.."
 seconds=${1:-60}
 shift || true
 targets=("$@")
-[ ${#targets[@]} -gt 0 ] || targets=(loader source query settings check)
+[ ${#targets[@]} -gt 0 ] || targets=(loader source query settings check http_answer)
 
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DTAVRA_FUZZ=ON -DTAVRA_TESTS=OFF \
   -DTAVRA_BENCH=OFF -DTAVRA_GUI=OFF >/dev/null
