@@ -4,6 +4,7 @@
 #include <sys/wait.h>
 
 #include <fstream>
+#include <mutex>
 #include <sstream>
 
 #include "online/update_check.h"
@@ -37,8 +38,16 @@ class CliUpdateCheck : public ::testing::Test {
   }
 
   TempDir data_, config_;
+  // The answer changes between requests; the server thread reads it under the lock (the
+  // request comes from a child process, an order the thread checker cannot see).
+  void SetAnswer(std::string answer) {
+    std::lock_guard<std::mutex> lock(answerLock_);
+    answer_ = std::move(answer);
+  }
+  std::mutex answerLock_;
   std::string answer_ = "20240102";
   HttpTestServer server_{[this](const std::string& path) {
+    std::lock_guard<std::mutex> lock(answerLock_);
     return path == "/down/ver_ppc.txt" ? Reply(200, answer_) : Reply(404, "");
   }};
 };
@@ -53,7 +62,7 @@ TEST_F(CliUpdateCheck, NewerUpToDateAndFailed) {
             "true,\"package\":\"" +
                 server_.Base() + "/down/tavrppc20240102.cab\"}]\n");
 
-  answer_ = "20240101";
+  SetAnswer("20240101");
   r = Cli("--update-server " + server_.Base() + " update-check");
   EXPECT_EQ(r.status, 0);
   EXPECT_EQ(r.out, "20240101\tup to date\n");
