@@ -4,6 +4,8 @@
 #include <memory>
 #include <string>
 
+#include "app/query_controls.h"
+#include "app/query_core.h"
 #include "data/loader.h"
 #include "platform/program_dir.h"
 
@@ -27,5 +29,14 @@ Set& LoadedSet(int which, void (*choose)(Set&)) {
   }
   return *sets[which];
 }
+
+// A query core with its own controls and user, as the terminal program drives one.
+template <typename User>
+struct CoreSession {
+  explicit CoreSession(const TimetableData& data) : core(data, controls, user) {}
+  PlainQueryControls controls;
+  User user;
+  QueryCore core;
+};
 
 }  // namespace tavra::bench

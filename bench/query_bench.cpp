@@ -102,12 +102,8 @@ Dataset& Data(int which) {
   return LoadedSet<Dataset>(which, Choose);
 }
 
-// A query core with its own controls, as the terminal program drives one.
-struct Session {
-  explicit Session(Dataset& d) : core(d.data, controls, user) {}
-  PlainQueryControls controls;
-  SilentMessages user;
-  QueryCore core;
+struct Session : CoreSession<SilentMessages> {
+  explicit Session(Dataset& d) : CoreSession(d.data) {}
 };
 
 bool Ready(benchmark::State& state, Dataset& d) {

@@ -84,11 +84,8 @@ class Consenting : public SilentMessages {
   bool Question(std::u16string_view, std::u16string_view) override { return true; }
 };
 
-struct Session {
-  explicit Session(Dataset& d) : core(d.data, controls, user) {}
-  PlainQueryControls controls;
-  Consenting user;
-  QueryCore core;
+struct Session : CoreSession<Consenting> {
+  explicit Session(Dataset& d) : CoreSession(d.data) {}
 };
 
 bool Ready(benchmark::State& state, Dataset& d) {

@@ -17,12 +17,7 @@
 namespace tavra {
 namespace {
 
-std::vector<std::string> Lines(const std::string& text) {
-  std::vector<std::string> lines;
-  std::stringstream in(text);
-  for (std::string line; std::getline(in, line);) lines.push_back(line);
-  return lines;
-}
+using test::Lines;
 
 std::vector<std::string> Fields(const std::string& line) {
   std::vector<std::string> fields;

@@ -18,7 +18,8 @@ bool Has(const std::string& text, const std::string& part) {
 TEST(CommandLine, HelpOnEveryProgramAndCommandOnStdout) {
   std::vector<std::pair<std::string, std::vector<std::string>>> programs = {
       {"tavra-cli", {}}, {"tavra-data", {"build", "dump", "check", "generate"}}};
-  for (const cli::CommandSpec& spec : cli::CommandTable()) programs[0].second.push_back(spec.name);
+  for (const cli::CommandEntry& entry : cli::CommandTable())
+    programs[0].second.push_back(entry.name);
   for (const auto& [program, commands] : programs) {
     for (const char* help : {"--help", "-h"}) {
       test::CliRun r = test::RunProgram(program, {help});

@@ -134,4 +134,11 @@ std::string U8(std::u16string_view text) {
   return Utf16ToUtf8(text);
 }
 
+std::vector<std::string> Lines(const std::string& text) {
+  std::vector<std::string> lines;
+  std::stringstream in(text);
+  for (std::string line; std::getline(in, line);) lines.push_back(line);
+  return lines;
+}
+
 }  // namespace tavra::test

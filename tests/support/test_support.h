@@ -94,6 +94,9 @@ struct CliRun {
   std::string err;
 };
 CliRun RunCli(const std::vector<std::string>& args, const std::string& env = "");
+
+// The lines of a program's output, without their line ends.
+std::vector<std::string> Lines(const std::string& text);
 // The same for another program of the build folder ("tavra-data", "tavra").
 CliRun RunProgram(const std::string& program, const std::vector<std::string>& args,
                   const std::string& env = "");

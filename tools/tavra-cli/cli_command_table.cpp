@@ -8,8 +8,8 @@
 
 namespace tavra::cli {
 
-const std::vector<CommandSpec>& CommandTable() {
-  static const std::vector<CommandSpec> table = {
+const std::vector<CommandEntry>& CommandTable() {
+  static const std::vector<CommandEntry> table = {
       {"between",
        "station to station; FROM or TO may be \"\" (all departures from FROM / all arrivals "
        "at TO)",

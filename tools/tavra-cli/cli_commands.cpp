@@ -37,9 +37,9 @@ int CliSession::Query(std::u16string_view mode) {
 }
 
 int CliSession::Run(const Command& command) {
-  const CommandSpec* spec = FindCommand(command.name);
+  const CommandEntry* entry = FindCommand(command.name);
   commandName_ = command.name;
-  return spec ? spec->run(*this, command) : 1;
+  return entry ? entry->run(*this, command) : 1;
 }
 
 }  // namespace tavra::cli

@@ -7,9 +7,9 @@
 
 namespace tavra::cli {
 
-const CommandSpec* FindCommand(const std::string& name) {
-  for (const CommandSpec& spec : CommandTable())
-    if (name == spec.name) return &spec;
+const CommandEntry* FindCommand(const std::string& name) {
+  for (const CommandEntry& entry : CommandTable())
+    if (name == entry.name) return &entry;
   return nullptr;
 }
 
@@ -21,13 +21,13 @@ struct Pending {
   std::map<std::string, std::string> options;
 };
 
-void AddCommand(CLI::App& app, const CommandSpec& spec, Options& options) {
-  CLI::App* sub = app.add_subcommand(spec.name, spec.help);
+void AddCommand(CLI::App& app, const CommandEntry& entry, Options& options) {
+  CLI::App* sub = app.add_subcommand(entry.name, entry.help);
   auto pending = std::make_shared<Pending>();
-  pending->args.resize(spec.args.size());
-  for (size_t i = 0; i < spec.args.size(); ++i)
-    sub->add_option(spec.args[i], pending->args[i])->required();
-  for (const CommandSpec::Option& o : spec.options) {
+  pending->args.resize(entry.args.size());
+  for (size_t i = 0; i < entry.args.size(); ++i)
+    sub->add_option(entry.args[i], pending->args[i])->required();
+  for (const CommandEntry::Option& o : entry.options) {
     const std::string name = o.name;
     if (o.value)
       sub->add_option_function<std::string>(
@@ -39,7 +39,7 @@ void AddCommand(CLI::App& app, const CommandSpec& spec, Options& options) {
   }
   sub->fallthrough();         // global options may follow the command
   sub->immediate_callback();  // one Command per appearance, in order
-  sub->callback([pending, &options, name = std::string(spec.name)] {
+  sub->callback([pending, &options, name = std::string(entry.name)] {
     options.commands.push_back({name, pending->args, std::move(pending->options)});
     pending->options.clear();
   });
@@ -48,10 +48,10 @@ void AddCommand(CLI::App& app, const CommandSpec& spec, Options& options) {
 // Every command with its arguments and options, one a line, for the program's help.
 std::string CommandUsage() {
   std::string usage = "Commands:";
-  for (const CommandSpec& spec : CommandTable()) {
-    usage += std::string("\n  ") + spec.name;
-    for (const char* arg : spec.args) usage += std::string(" ") + arg;
-    for (const CommandSpec::Option& o : spec.options)
+  for (const CommandEntry& entry : CommandTable()) {
+    usage += std::string("\n  ") + entry.name;
+    for (const char* arg : entry.args) usage += std::string(" ") + arg;
+    for (const CommandEntry::Option& o : entry.options)
       usage += std::string(" [") + o.name + (o.value ? std::string(" ") + o.value : "") + "]";
   }
   return usage;
@@ -86,7 +86,7 @@ int ParseOptions(const std::vector<std::string>& args, Options& options) {
   app.add_flag("--header", options.header, "tsv: a first line of column names");
   app.add_flag("--wide", options.wide,
                "table on a terminal: every column (otherwise those that fit its width)");
-  for (const CommandSpec& spec : CommandTable()) AddCommand(app, spec, options);
+  for (const CommandEntry& entry : CommandTable()) AddCommand(app, entry, options);
 
   if (int status = ParseCommandLine(app, args); status >= 0) return status;
   options.format = format == "tsv"     ? Format::Tsv

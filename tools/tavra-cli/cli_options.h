@@ -31,7 +31,7 @@ class CliSession;
 
 // What the command line knows of one command, and what runs it. The table of them is
 // CommandTable() in cli_command_table.cpp; adding a command is one entry there.
-struct CommandSpec {
+struct CommandEntry {
   struct Option {
     const char* name;   // "--transfer"
     const char* value;  // "STATION"; nullptr for a flag without a value
@@ -45,8 +45,8 @@ struct CommandSpec {
   int (*run)(CliSession& session, const Command& command);
 };
 
-const std::vector<CommandSpec>& CommandTable();
-const CommandSpec* FindCommand(const std::string& name);
+const std::vector<CommandEntry>& CommandTable();
+const CommandEntry* FindCommand(const std::string& name);
 
 // Parses argv[1..] into `options`. Returns -1 when the commands should run; otherwise the
 // exit status, after --help or --version on stdout (0) or a usage problem on stderr (1).
