@@ -131,12 +131,8 @@ void ListBusiestPair(benchmark::State& state, int which, bool join) {
   RowRange from, to;
   FindStation(d.data, s.core.m_strFromStation, from);
   FindStation(d.data, s.core.m_strToStation, to);
-  s.core.m_nFromFirst = from.first;
-  s.core.m_nFromLast = from.last;
-  s.core.m_nToFirst = to.first;
-  s.core.m_nToLast = to.last;
   for (auto _ : state) {
-    s.core.m_nLastRow = -1;
+    s.core.SetStationRanges(from.first, from.last, to.first, to.last);
     s.core.m_list.DeleteAllRows();
     if (join)
       s.core.ListBetween();

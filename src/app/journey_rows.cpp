@@ -1,7 +1,6 @@
 #include "app/journey_rows.h"
 
 #include "app/query_core.h"
-#include "data/lookup.h"
 #include "journeys/connection_search.h"
 #include "journeys/journey_prices.h"
 
@@ -15,14 +14,8 @@ JourneyAnswer FindJourneys(const TimetableData& data, std::u16string_view from,
   if (found.error != ConnectionError::None) return answer;
   // A core of its own, so the caller's list and current line stay as they are.
   QueryCore core(data);
-  core.m_nQueryKind = kQueryStationToStation;
   answer.journeys = PriceJourneys(found.journeys, [&](const Ride& ride) {
-    core.m_nLastRow = -1;
-    core.m_list.DeleteAllRows();
-    core.m_fromStop = ParseStopRecord(data, GetRecord(data, StopTable, ride.boardCall));
-    core.m_toStop = ParseStopRecord(data, GetRecord(data, StopTable, ride.alightCall));
-    core.BuildResultRow();
-    return core.CurrentRow();
+    return core.BuildRideRow(ride.boardCall, ride.alightCall);
   });
   return answer;
 }

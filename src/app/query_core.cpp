@@ -69,6 +69,25 @@ void QueryCore::BuildResultRow() {
   m_nLastItem = tavra::BuildResultRow(*this, CurrentRow(), m_list, style);
 }
 
+const ResultRow& QueryCore::BuildRideRow(int boardCall, int alightCall) {
+  m_nQueryKind = kQueryStationToStation;
+  m_nLastRow = -1;
+  m_list.DeleteAllRows();
+  m_fromStop = ParseCall(boardCall);
+  m_toStop = ParseCall(alightCall);
+  BuildResultRow();
+  return CurrentRow();
+}
+
+void QueryCore::SetStationRanges(int32_t fromFirst, int32_t fromLast, int32_t toFirst,
+                                 int32_t toLast) {
+  m_nFromFirst = fromFirst;
+  m_nFromLast = fromLast;
+  m_nToFirst = toFirst;
+  m_nToLast = toLast;
+  m_nLastRow = -1;
+}
+
 void QueryCore::WriteCountLabel() {
   m_bCounted = true;
   m_controls.SetCountLabel(u"共:" + DecimalText(m_list.RowCount()));

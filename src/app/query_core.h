@@ -41,6 +41,9 @@ class QueryCore : public FareState {
 
   // The result row being filled.
   ResultRow& CurrentRow() { return m_rows[static_cast<size_t>(m_nLastRow)]; }
+  // The rows the last query built, in the order it built them.
+  int32_t RowCount() const { return m_nLastRow + 1; }
+  const ResultRow& Row(int32_t row) const { return m_rows[static_cast<size_t>(row)]; }
 
   // --- The query dialog's inputs and buttons ---
   // Typing in a station box: stores the trimmed text and offers the matching stations.
@@ -59,9 +62,14 @@ class QueryCore : public FareState {
   const std::u16string& OnModeCommand();
   // The load-status timer saw the station tables complete.
   void OnStationsLoaded() { m_bStationsLoaded = true; }
+  // Typing is served once the station and train tables are complete.
+  bool StationsLoaded() const;
 
   // --- Station to station ---
   void SearchStationToStation();
+  // The StopTable ranges the listings below walk, as the station lookups leave them: lets
+  // one listing run alone.
+  void SetStationRanges(int32_t fromFirst, int32_t fromLast, int32_t toFirst, int32_t toLast);
   // One row per train calling at the departure range's station and later at the arrival
   // range's station, grouped by departure call, each group in arrival-call order.
   void ListBetween();
@@ -77,37 +85,19 @@ class QueryCore : public FareState {
 
   // --- One result line from m_fromStop, m_toStop and m_nQueryKind ---
   void BuildResultRow();
+  // The station-to-station line of the train between StopTable calls `boardCall` and
+  // `alightCall`, priced, as the list's only line.
+  const ResultRow& BuildRideRow(int boardCall, int alightCall);
 
-  QueryControls& m_controls;
-  UserMessages& m_messages;
-
-  // Inputs as last read.
+  // Inputs as last read; the dialog reads them, typing and the buttons write them.
   std::u16string m_strToStation;
   std::u16string m_strFromStation;
-  std::u16string m_strMode;
   std::u16string m_strTrainNo;
-  std::u16string m_strStation;
 
-  // StopTable ranges of the stations after a lookup.
-  int32_t m_nFromFirst = 0, m_nFromLast = -1;
-  int32_t m_nToFirst = 0, m_nToLast = -1;
-  int32_t m_nStationFirst = 0, m_nStationLast = -1;
-  int32_t m_nTrainFirst = 0, m_nTrainLast = -1;  // train-number index rows
-
-  int32_t m_nLastRow = -1;   // the row being filled; -1 before a query's first row
-  int32_t m_nLastItem = -1;  // list index of the last appended line
   int32_t m_nQueryKind = kQueryStationToStation;
-
-  // Made in advance and reused; grows by one row when a query needs more, never shrinks.
-  std::vector<ResultRow> m_rows;
-  int32_t m_nRowCapacity = kInitialRows;
 
   // The result list, with the result columns.
   SortListModel m_list;
-
-  // Offers a journey with one change when two given stations have no direct train; set by
-  // the transfer search. While unset the question is not asked: nothing could follow it.
-  std::function<void(QueryCore&)> m_offerTransfer;
 
   // --- Stop list and transfers (train_detail.cpp, transfer_search.cpp, offer_transfer.cpp) ---
   // A click on result line `item`: the stop list of its train into the hand-over block,
@@ -137,11 +127,39 @@ class QueryCore : public FareState {
   // The application object's hand-over block; the core's own until one is given.
   HandOver* m_pApp = &m_ownHandOver;
 
+  bool TransferOfferEnabled() const { return static_cast<bool>(m_offerTransfer); }
+
+ private:
+  friend struct QueryCoreProbe;  // the tests' look at the row store and the hooks
+  friend class TransferChoice;   // the transfer dialog's logic speaks through m_messages
+
+  QueryControls& m_controls;
+  UserMessages& m_messages;
+
+  std::u16string m_strMode;
+  std::u16string m_strStation;
+
+  // StopTable ranges of the stations after a lookup.
+  int32_t m_nFromFirst = 0, m_nFromLast = -1;
+  int32_t m_nToFirst = 0, m_nToLast = -1;
+  int32_t m_nStationFirst = 0, m_nStationLast = -1;
+  int32_t m_nTrainFirst = 0, m_nTrainLast = -1;  // train-number index rows
+
+  int32_t m_nLastRow = -1;   // the row being filled; -1 before a query's first row
+  int32_t m_nLastItem = -1;  // list index of the last appended line
+
+  // Made in advance and reused; grows by one row when a query needs more, never shrinks.
+  std::vector<ResultRow> m_rows;
+  int32_t m_nRowCapacity = kInitialRows;
+
+  // Offers a journey with one change when two given stations have no direct train; set by
+  // the transfer search. While unset the question is not asked: nothing could follow it.
+  std::function<void(QueryCore&)> m_offerTransfer;
+
   // Set by the load-status timer when it turns status 2 into 4: the station tables are
   // complete although the status word no longer says so.
   bool m_bStationsLoaded = false;
 
- private:
   bool m_bCounted = false;  // the last query wrote its count label
   // The stop list of `line`'s train into the hand-over block, then m_showTrainDetail.
   void ShowStopList(const ResultRow& line);
@@ -159,8 +177,6 @@ class QueryCore : public FareState {
   HandOver m_ownHandOver;
   QueryCore(const TimetableData& data, std::unique_ptr<QueryControls> controls,
             std::unique_ptr<UserMessages> messages);
-  // Typing is served once the station and train tables are complete.
-  bool StationsLoaded() const;
   // Station lookups into the departure and arrival ranges.
   bool FindFromStation();
   bool FindToStation();

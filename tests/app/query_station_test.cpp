@@ -8,6 +8,7 @@
 #include "data/lookup.h"
 #include "data/record_fields.h"
 #include "datatool/generator.h"
+#include "support/query_core_probe.h"
 #include "support/test_support.h"
 
 namespace tavra {
@@ -170,10 +171,10 @@ TEST_F(StationQueries, NoDirectTrainOffersAChangeOnlyWhenOneCanBeOffered) {
   EXPECT_EQ(controls_.countLabel, u"共:0");
 
   int offered = 0;
-  core_.m_offerTransfer = [&](QueryCore& q) {
+  QueryCoreProbe::SetTransferOffer(core_, [&](QueryCore& q) {
     ++offered;
     EXPECT_EQ(q.m_nQueryKind, kQueryStationToStation);
-  };
+  });
   Between(u"北京", u"南京");
   ASSERT_EQ(messages_.said.size(), 1u);
   EXPECT_EQ(messages_.said[0].text, u"两站之间无直达车，是否要进行中转站选择?");
@@ -238,7 +239,7 @@ TEST_F(StationQueries, TypingOffersStationsOnceTheStationTablesAreThere) {
   data_->LoadStatus.store(kLoadSeen);  // a 4 serves typing only when it replaced a 2
   core_.OnToEditChange(box);
   EXPECT_TRUE(box.items.empty());
-  core_.m_bStationsLoaded = true;
+  core_.OnStationsLoaded();
   core_.OnToEditChange(box);
   EXPECT_EQ(box.items, (Texts{u"天津"}));
 
@@ -266,12 +267,12 @@ TEST(ListBetween, SameRowsAsTheCrossComparison) {
   for (int a = 0; a < data.stationCount; ++a)
     for (int b = 0; b < data.stationCount; ++b) {
       for (QueryCore* q : {&join, &cross}) {
-        q->m_nLastRow = -1;
         q->m_list.DeleteAllRows();
-        q->m_nFromFirst = ParseLeadingInt(Field(data.Table(StationTable).Record(a), 0, 5));
-        q->m_nFromLast = ParseLeadingInt(Field(data.Table(StationTable).Record(a), 5, 5));
-        q->m_nToFirst = ParseLeadingInt(Field(data.Table(StationTable).Record(b), 0, 5));
-        q->m_nToLast = ParseLeadingInt(Field(data.Table(StationTable).Record(b), 5, 5));
+        const std::u16string_view from = data.Table(StationTable).Record(a);
+        const std::u16string_view to = data.Table(StationTable).Record(b);
+        q->SetStationRanges(
+            ReadInt(from, station_record::kFirstCall), ReadInt(from, station_record::kLastCall),
+            ReadInt(to, station_record::kFirstCall), ReadInt(to, station_record::kLastCall));
       }
       join.ListBetween();
       cross.ListBetweenByCrossComparison();
@@ -293,10 +294,7 @@ TEST(ListBetween, SameRowsAsTheCrossComparison) {
 TEST(ListBetween, RangesFromADamagedFileStayInsideTheTable) {
   auto data = test::Load(LineNetwork());
   QueryCore join(*data), cross(*data);
-  for (QueryCore* q : {&join, &cross}) {
-    q->m_nFromFirst = q->m_nToFirst = -50;
-    q->m_nFromLast = q->m_nToLast = 1 << 30;
-  }
+  for (QueryCore* q : {&join, &cross}) q->SetStationRanges(-50, 1 << 30, -50, 1 << 30);
   join.ListBetween();
   cross.ListBetweenByCrossComparison();
   EXPECT_EQ(join.m_list.RowCount(), cross.m_list.RowCount());
@@ -320,7 +318,8 @@ TEST(StationQueryOnSample, HiddenColumnKeepsTimeOrder) {
     test::RecordingChoiceBox box;
     core.OnStationEditChange(box);
     core.OnQuery();
-    std::vector<ResultRow> expected(core.m_rows.begin(), core.m_rows.begin() + core.m_nLastRow + 1);
+    std::vector<ResultRow> expected;
+    for (int r = 0; r < core.RowCount(); ++r) expected.push_back(core.Row(r));
     ASSERT_GT(expected.size(), 10u);
     std::stable_sort(expected.begin(), expected.end(),
                      [](const ResultRow& a, const ResultRow& b) { return a.sortKey < b.sortKey; });

@@ -3,6 +3,7 @@
 
 #include "app/query_core.h"
 #include "data/lookup.h"
+#include "support/query_core_probe.h"
 #include "support/test_support.h"
 
 namespace tavra {
@@ -35,17 +36,17 @@ class RowStore : public ::testing::Test {
 };
 
 TEST_F(RowStore, GrowsOneRowAtATimeAndNeverShrinks) {
-  EXPECT_EQ(core_.m_rows.size(), 800u);
+  EXPECT_EQ(QueryCoreProbe::Rows(core_).size(), 800u);
   for (int i = 0; i < 803; ++i) Build();
-  EXPECT_EQ(core_.m_rows.size(), 803u);
-  EXPECT_EQ(core_.m_nRowCapacity, 803);
-  EXPECT_EQ(core_.m_nLastItem, 802);
-  EXPECT_EQ(core_.m_rows[802].fromName, u"南京");
-  core_.m_nLastRow = -1;  // a new query overwrites from the start
-  core_.m_rows[0].fromName.clear();
+  EXPECT_EQ(QueryCoreProbe::Rows(core_).size(), 803u);
+  EXPECT_EQ(QueryCoreProbe::RowCapacity(core_), 803);
+  EXPECT_EQ(QueryCoreProbe::LastItem(core_), 802);
+  EXPECT_EQ(core_.Row(802).fromName, u"南京");
+  QueryCoreProbe::StartRows(core_);  // a new query overwrites from the start
+  QueryCoreProbe::Rows(core_)[0].fromName.clear();
   Build();
-  EXPECT_EQ(core_.m_rows.size(), 803u);
-  EXPECT_EQ(core_.m_rows[0].fromName, u"南京");
+  EXPECT_EQ(QueryCoreProbe::Rows(core_).size(), 803u);
+  EXPECT_EQ(core_.Row(0).fromName, u"南京");
 }
 
 TEST_F(RowStore, QueryKindChoosesNumberAndSortColumn) {

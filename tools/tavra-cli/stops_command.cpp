@@ -13,7 +13,7 @@ namespace tavra::cli {
 int CliSession::Stops(const Command& command) {
   const std::string& text = command.args[0];
   const int lines = core_.m_list.RowCount();
-  if (core_.m_nLastRow < 0 || lines == 0) {
+  if (core_.RowCount() == 0 || lines == 0) {
     std::fprintf(stderr,
                  "stops %s: no result line to show; give a query before it, e.g. "
                  "tavra-cli between 北京 上海 stops 1\n",

@@ -50,7 +50,7 @@ TEST(QtJourneysDlg, OpenedAfterAQueryWithoutDirectTrain) {
   // The specified question comes as before (once there is a transfer search to offer),
   // answered No; the list stays empty.
   std::vector<std::u16string> asked;
-  if (d->core().m_offerTransfer) asked.emplace_back(texts::kOfferTransfer);
+  if (d->core().TransferOfferEnabled()) asked.emplace_back(texts::kOfferTransfer);
   EXPECT_EQ(boxes.Texts(), asked);
   EXPECT_EQ(d->list()->list().RowCount(), 0);
   ASSERT_TRUE(d->JourneysOffered());

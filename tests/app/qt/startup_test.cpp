@@ -50,7 +50,7 @@ TEST(QtStartup, ButtonsStayDisabledUntilAllTablesAreLoaded) {
   d->OnTimer(d->TimerId());
   EXPECT_EQ(data.Status(), kLoadSeen);
   EXPECT_FALSE(d->WaitCursorShown());
-  EXPECT_TRUE(d->core().m_bStationsLoaded);
+  EXPECT_TRUE(d->core().StationsLoaded());
   EXPECT_FALSE(QueryEnabled(*d));
 
   // Another timer's tick is not the load timer's.
