@@ -3,7 +3,7 @@
 # that are missing, so a warm machine starts at once.
 set -euo pipefail
 
-packages=(g++ cmake ninja-build pkg-config libgtest-dev libbenchmark-dev unicode-data
+packages=(g++ cmake ninja-build pkg-config libgtest-dev libbenchmark-dev libsqlite3-dev sqlite3 unicode-data
   python3 clang-format git  # the layer and format checks
   libcli11-dev nlohmann-json3-dev  # the terminal programs' command lines and JSON
   qt6-base-dev fonts-wqy-microhei  # the desktop program, and a font for its Chinese texts

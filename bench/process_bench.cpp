@@ -1,0 +1,180 @@
+// What a user of the terminal program waits for: tavra-cli started as a fresh child process
+// for `version`, the busiest station and the busiest pair, on the sample timetable and on
+// the generated one at the format's limits. The time reported is the child's CPU time
+// (user + system, from wait4), with its minor page faults as a counter. (Its peak resident
+// memory cannot be read from wait4: Linux carries the parent's high-water mark across the
+// fork and the exec, so every child would report at least this process's own.) Beside them the
+// floors: an empty start (a usage error, which loads nothing), a child `cat` of both files, and
+// `sqlite3` answering the station query from a database file.
+#include <benchmark/benchmark.h>
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "bench_data.h"
+#include "busiest.h"
+#include "data/loader.h"
+#include "platform/file_io.h"
+#include "platform/program_dir.h"
+#include "platform/utf8.h"
+#ifdef TAVRA_BENCH_SQLITE
+#include "sqlite_export.h"
+#endif
+
+extern char** environ;
+
+namespace tavra::bench {
+namespace {
+
+struct ProcessSet {
+  TimetableData data;
+  bool loaded = false;
+  Busiest busiest;
+  std::string dir;
+  std::string database;  // an exported SQLite file, when SQLite is built in
+};
+
+std::string DirOf(int which) {
+  return which == 0 ? ProgramDirectory() : LimitsDataDir();
+}
+
+void Choose(ProcessSet& set) {
+  set.busiest = FindBusiest(set.data);
+#ifdef TAVRA_BENCH_SQLITE
+  const std::string path = (std::filesystem::temp_directory_path() /
+                            ("tavra-bench-" + std::to_string(set.data.stationCount) + ".db"))
+                               .string();
+  std::filesystem::remove(path);
+  sqlite3* db = nullptr;
+  std::string error;
+  if (sqlite3_open(path.c_str(), &db) == SQLITE_OK && ExportToSqlite(set.data, db, error))
+    set.database = path;
+  sqlite3_close(db);
+#endif
+}
+
+ProcessSet& Data(int which) {
+  static bool dirs[2] = {};
+  ProcessSet& set = LoadedSet<ProcessSet>(which, Choose);
+  if (!dirs[which]) set.dir = DirOf(which), dirs[which] = true;
+  return set;
+}
+
+struct ChildRun {
+  bool started = false;
+  int status = 0;
+  rusage usage{};
+};
+
+// Runs `argv` with its output to /dev/null and waits for it.
+ChildRun RunChild(const std::vector<std::string>& argv) {
+  std::vector<char*> args;
+  for (const std::string& a : argv) args.push_back(const_cast<char*>(a.c_str()));
+  args.push_back(nullptr);
+  posix_spawn_file_actions_t actions;
+  posix_spawn_file_actions_init(&actions);
+  posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
+  posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
+  ChildRun run;
+  pid_t pid = 0;
+  if (posix_spawnp(&pid, args[0], &actions, nullptr, args.data(), environ) == 0)
+    run.started = wait4(pid, &run.status, 0, &run.usage) == pid;
+  posix_spawn_file_actions_destroy(&actions);
+  return run;
+}
+
+double Seconds(const timeval& t) {
+  return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_usec) / 1e6;
+}
+
+// Each iteration one child; its CPU time is the iteration's time.
+void RunChildren(benchmark::State& state, const std::vector<std::string>& argv, bool mustSucceed) {
+  double faults = 0;
+  for (auto _ : state) {
+    const ChildRun run = RunChild(argv);
+    if (!run.started || (mustSucceed && !(WIFEXITED(run.status) && WEXITSTATUS(run.status) == 0))) {
+      state.SkipWithError(("child failed: " + argv[0] + " " + argv.back()).c_str());
+      return;
+    }
+    state.SetIterationTime(Seconds(run.usage.ru_utime) + Seconds(run.usage.ru_stime));
+    faults += static_cast<double>(run.usage.ru_minflt);
+  }
+  const double n = static_cast<double>(state.iterations());
+  state.counters["minor_faults"] = n > 0 ? faults / n : 0;
+}
+
+std::string Cli() {
+  return JoinPath(ProgramDirectory(), "tavra-cli");
+}
+
+enum class Run { EmptyStart, ReadFiles, Version, Station, Between, SqliteStation };
+
+void BM_Process(benchmark::State& state, int which, Run what) {
+  ProcessSet& set = Data(which);
+  if (!set.loaded) {
+    state.SkipWithError("timetable not loaded");
+    return;
+  }
+  const Busiest& b = set.busiest;
+  const std::vector<std::string> cli = {Cli(), "--data-dir", set.dir};
+  auto with = [&](std::vector<std::string> tail) {
+    std::vector<std::string> argv = cli;
+    argv.insert(argv.end(), tail.begin(), tail.end());
+    return argv;
+  };
+  switch (what) {
+    case Run::EmptyStart:
+      return RunChildren(state, {Cli(), "--help"}, false);
+    case Run::ReadFiles:
+      return RunChildren(
+          state, {"cat", JoinPath(set.dir, kIndexFileName), JoinPath(set.dir, kRecordFileName)},
+          true);
+    case Run::Version:
+      return RunChildren(state, with({"version"}), true);
+    case Run::Station:
+      state.SetLabel(Utf16ToUtf8(b.stationName));
+      return RunChildren(state, with({"station", Utf16ToUtf8(b.stationName)}), true);
+    case Run::Between:
+      state.SetLabel(Utf16ToUtf8(b.fromName + u"-" + b.toName));
+      return RunChildren(state, with({"between", Utf16ToUtf8(b.fromName), Utf16ToUtf8(b.toName)}),
+                         true);
+    case Run::SqliteStation:
+#ifdef TAVRA_BENCH_SQLITE
+      if (!set.database.empty() && access("/usr/bin/sqlite3", X_OK) == 0) {
+        // The station name is a literal in the statement, as a user would type it.
+        std::string sql = kSqlStationQuery;
+        sql.replace(sql.find("?1"), 2, "'" + Utf16ToUtf8(b.stationName) + "'");
+        state.SetLabel(Utf16ToUtf8(b.stationName));
+        return RunChildren(state, {"/usr/bin/sqlite3", set.database, sql}, true);
+      }
+#endif
+      state.SkipWithError("no sqlite3 program or database");
+      return;
+  }
+}
+
+#define PROCESS(name, which, what) \
+  BENCHMARK_CAPTURE(BM_Process, name, which, what)->UseManualTime()->Unit(benchmark::kMillisecond)
+
+PROCESS(sample_empty_start, 0, Run::EmptyStart);
+PROCESS(sample_read_files, 0, Run::ReadFiles);
+PROCESS(sample_version, 0, Run::Version);
+PROCESS(sample_station, 0, Run::Station);
+PROCESS(sample_between, 0, Run::Between);
+PROCESS(sample_sqlite3_station, 0, Run::SqliteStation);
+PROCESS(generated_empty_start, 1, Run::EmptyStart);
+PROCESS(generated_read_files, 1, Run::ReadFiles);
+PROCESS(generated_version, 1, Run::Version);
+PROCESS(generated_station, 1, Run::Station);
+PROCESS(generated_between, 1, Run::Between);
+PROCESS(generated_sqlite3_station, 1, Run::SqliteStation);
+
+}  // namespace
+}  // namespace tavra::bench
