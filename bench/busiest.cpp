@@ -50,6 +50,7 @@ Busiest FindBusiest(const TimetableData& data) {
       b.to = pair.second;
     }
   }
+  b.pairTrains = bestTrains;
   if (b.station >= 0) b.stationName = StationName(data, DecimalText(b.station));
   if (b.from >= 0) {
     b.fromName = StationName(data, DecimalText(b.from));

@@ -16,6 +16,7 @@ struct Busiest {
   int from = -1, to = -1;
   std::u16string fromName, toName;
   int fromCalls = 0, toCalls = 0;
+  int pairTrains = 0;          // direct trains from `from` to `to`
   std::u16string trainNumber;  // the first number of the first train
 };
 

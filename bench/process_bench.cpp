@@ -160,21 +160,21 @@ void BM_Process(benchmark::State& state, int which, Run what) {
   }
 }
 
-#define PROCESS(name, which, what) \
-  BENCHMARK_CAPTURE(BM_Process, name, which, what)->UseManualTime()->Unit(benchmark::kMillisecond)
-
-PROCESS(sample_empty_start, 0, Run::EmptyStart);
-PROCESS(sample_read_files, 0, Run::ReadFiles);
-PROCESS(sample_version, 0, Run::Version);
-PROCESS(sample_station, 0, Run::Station);
-PROCESS(sample_between, 0, Run::Between);
-PROCESS(sample_sqlite3_station, 0, Run::SqliteStation);
-PROCESS(generated_empty_start, 1, Run::EmptyStart);
-PROCESS(generated_read_files, 1, Run::ReadFiles);
-PROCESS(generated_version, 1, Run::Version);
-PROCESS(generated_station, 1, Run::Station);
-PROCESS(generated_between, 1, Run::Between);
-PROCESS(generated_sqlite3_station, 1, Run::SqliteStation);
+// Each run on the sample (BM_Process/sample_…) and at the format's limits (…/generated_…).
+const bool kRegistered = [] {
+  const std::pair<const char*, Run> runs[] = {
+      {"empty_start", Run::EmptyStart}, {"read_files", Run::ReadFiles},
+      {"version", Run::Version},        {"station", Run::Station},
+      {"between", Run::Between},        {"sqlite3_station", Run::SqliteStation}};
+  for (int which : {0, 1})
+    for (const auto& [name, what] : runs)
+      benchmark::RegisterBenchmark(
+          (std::string(which == 0 ? "BM_Process/sample_" : "BM_Process/generated_") + name).c_str(),
+          BM_Process, which, what)
+          ->UseManualTime()
+          ->Unit(benchmark::kMillisecond);
+  return true;
+}();
 
 }  // namespace
 }  // namespace tavra::bench

@@ -10,6 +10,7 @@
 
 #include "app/query_core.h"
 #include "bench_data.h"
+#include "busiest.h"
 #include "data/loader.h"
 #include "data/lookup.h"
 #include "data/record_fields.h"
@@ -32,50 +33,17 @@ struct Dataset {
   std::u16string oneLetter, twoLetters;  // the most common initial, and pair of initials
 };
 
-RowRange CallsOf(const TimetableData& data, int station) {
-  std::u16string_view r = data.Table(StationTable).Record(station);
-  return {ReadInt(r, station_record::kFirstCall), ReadInt(r, station_record::kLastCall)};
-}
-
 void Choose(Dataset& d) {
   const TimetableData& data = d.data;
-  auto callCount = [&](int s) {
-    RowRange r = CallsOf(data, s);
-    return r.last - r.first + 1;
-  };
-  for (int s = 0; s < data.stationCount; ++s)
-    if (callCount(s) > d.busiestCalls) {
-      d.busiestCalls = callCount(s);
-      d.busiest = StationName(data, DecimalText(s));
-    }
-  // Direct trains per ordered pair of stations, from every train's run.
-  std::map<std::pair<int, int>, int> direct;
-  const RecordTable& trains = data.Table(TrainTable);
-  for (int t = 0; t < trains.size(); ++t) {
-    std::u16string_view record = trains.Record(t);
-    std::vector<int> stations;
-    for (int r = ReadInt(record, train_record::kFirstRun);
-         r <= ReadInt(record, train_record::kLastRun); ++r) {
-      const int call = ReadInt(data.Table(TrainStopTable).Record(r), train_stop_record::kCall);
-      stations.push_back(ReadInt(data.Table(StopTable).Record(call), stop_record::kStation));
-    }
-    for (size_t i = 0; i < stations.size(); ++i)
-      for (size_t j = i + 1; j < stations.size(); ++j) ++direct[{stations[i], stations[j]}];
-  }
-  long long best = -1;
-  for (const auto& [pair, count] : direct) {
-    const long long cost = static_cast<long long>(callCount(pair.first)) * callCount(pair.second);
-    if (pair.first != pair.second && (cost > best || (cost == best && count > d.pairTrains))) {
-      best = cost;
-      d.pairTrains = count;
-      d.from = StationName(data, DecimalText(pair.first));
-      d.to = StationName(data, DecimalText(pair.second));
-      d.fromCalls = callCount(pair.first);
-      d.toCalls = callCount(pair.second);
-    }
-  }
-  std::u16string number = TrainNumberText(data, u"0");
-  d.trainNumber = number.substr(0, number.find(u'/'));
+  const Busiest b = FindBusiest(data);
+  d.busiest = b.stationName;
+  d.busiestCalls = b.stationCalls;
+  d.from = b.fromName;
+  d.to = b.toName;
+  d.fromCalls = b.fromCalls;
+  d.toCalls = b.toCalls;
+  d.pairTrains = b.pairTrains;
+  d.trainNumber = b.trainNumber;
   // Spelling initials: the letter with the most keys, then its most common second letter.
   std::map<std::u16string, int> prefixes;
   const RecordTable& keys = data.Table(StationKeyTable);
