@@ -37,8 +37,36 @@ double BaseAmount(int z) {
   return 106.6702 + (z - 2500) * 0.029305;
 }
 
-bool IsClass(const FareState& q, std::u16string_view code) {
-  return q.m_train[TrainInfo::ClassCode] == code;
+// A seat class's amount: the distance times the rate and the class's scale, rounded to
+// the yuan where the class is, then times its last factor. A factor of 1 changes nothing,
+// so every class goes through the same steps.
+struct SeatRate {
+  double rate, scale;
+  bool rounded;
+  double after;
+};
+struct ClassRates {
+  std::u16string_view classCode;
+  SeatRate second, first;
+};
+constexpr ClassRates kClassRates[] = {
+    {u"D", {0.2805, 1.1, true, 0.95}, {0.37026, 1, true, 0.95}},
+    {u"8", {0.48, 0.95, false, 1}, {0.48, 1.14, false, 1}},
+    {u"G", {0.091827, 1, true, 5}, {0.1469232, 1, true, 5}},
+    {u"H", {0.459135, 1, false, 1}, {0.734616, 1, false, 1}},
+};
+constexpr ClassRates kOtherClasses = {u"", {0.233, 1, false, 1}, {0.2796, 1, false, 1}};
+
+const ClassRates& RatesOf(const FareState& q) {
+  for (const ClassRates& rates : kClassRates)
+    if (q.m_train[TrainInfo::ClassCode] == rates.classCode) return rates;
+  return kOtherClasses;
+}
+
+double Amount(const SeatRate& r, double d) {
+  double amount = d * r.rate * r.scale;
+  if (r.rounded) amount = RoundYuan(amount);
+  return amount * r.after;
 }
 
 }  // namespace
@@ -54,29 +82,11 @@ TariffZone ZoneOf(double km) {
 }
 
 void SecondClassFare(const FareState& q, FareSet& fare, double d) {
-  if (IsClass(q, u"D"))
-    fare.secondClass = RoundYuan(d * 0.2805 * 1.1) * 0.95;
-  else if (IsClass(q, u"8"))
-    fare.secondClass = d * 0.48 * 0.95;
-  else if (IsClass(q, u"G"))
-    fare.secondClass = RoundYuan(d * 0.091827) * 5;
-  else if (IsClass(q, u"H"))
-    fare.secondClass = d * 0.459135;
-  else
-    fare.secondClass = d * 0.233;
+  fare.secondClass = Amount(RatesOf(q).second, d);
 }
 
 void FirstClassFare(const FareState& q, FareSet& fare, double d) {
-  if (IsClass(q, u"D"))
-    fare.firstClass = RoundYuan(d * 0.37026) * 0.95;
-  else if (IsClass(q, u"8"))
-    fare.firstClass = d * 0.48 * 1.14;
-  else if (IsClass(q, u"G"))
-    fare.firstClass = RoundYuan(d * 0.1469232) * 5;
-  else if (IsClass(q, u"H"))
-    fare.firstClass = d * 0.734616;
-  else
-    fare.firstClass = d * 0.2796;
+  fare.firstClass = Amount(RatesOf(q).first, d);
 }
 
 void BaseFare(const FareState& q, FareSet& fare, double km) {
