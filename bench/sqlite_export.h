@@ -2,7 +2,7 @@
 // A loaded timetable as an SQLite database, indexed as a competent user would index it,
 // and the station, station-to-station and train queries in SQL answering what Tavra's
 // queries answer: the trains calling at a station, the trains calling at A and later in
-// their run at B, and a train's calls in running order.
+// their run at B, and the trains of a number, each from its origin to its terminal.
 #include <sqlite3.h>
 
 #include <string>
