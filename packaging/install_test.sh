@@ -16,10 +16,13 @@ for f in bin/tavra-cli bin/tavra-data share/tavra/tavra.dll share/tavra/tavra.sd
   share/applications/$id.desktop share/metainfo/$id.metainfo.xml \
   share/icons/hicolor/48x48/apps/$id.png share/icons/hicolor/256x256/apps/$id.png \
   share/icons/hicolor/scalable/apps/$id.svg \
-  share/man/man1/tavra.1 share/man/man1/tavra-cli.1 share/man/man1/tavra-data.1; do
+  share/man/man1/tavra.1.gz share/man/man1/tavra-cli.1.gz share/man/man1/tavra-data.1.gz; do
   [ -f "$root/$f" ] || fail "$f is not installed"
 done
 [ -e "$root/bin/tavra.dll" ] && fail "data files lie in bin/"
+for page in tavra tavra-cli tavra-data; do
+  gzip -dc "$root/share/man/man1/$page.1.gz" | grep -q '^\.TH ' || fail "$page.1.gz is no man page"
+done
 
 # The PNGs are as wide and high as their folders say (IHDR width and height, big-endian).
 for size in 48 256; do
