@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "data/record_fields.h"
 #include "datatool/compiler.h"
 #include "datatool/generator.h"
 
@@ -24,6 +25,11 @@ const std::string& LimitsDataDir() {
     return path;
   }();
   return dir;
+}
+
+int CallCount(const TimetableData& data, int station) {
+  const std::u16string_view r = data.Table(StationTable).Record(station);
+  return ReadInt(r, station_record::kLastCall) - ReadInt(r, station_record::kFirstCall) + 1;
 }
 
 }  // namespace tavra::bench

@@ -14,6 +14,9 @@ namespace tavra::bench {
 // The folder holding tavra.dll and tavra.sdf of the generated timetable.
 const std::string& LimitsDataDir();
 
+// The number of calls at the station of StationTable row `station`.
+int CallCount(const TimetableData& data, int station);
+
 // The timetable `which` (0: the sample beside this program; 1: the generated one) loaded
 // once per run into a Set (with members `data` and `loaded`), which `choose` then fills
 // with what the benchmarks ask of it.

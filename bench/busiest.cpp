@@ -4,19 +4,12 @@
 #include <utility>
 #include <vector>
 
+#include "bench_data.h"
 #include "data/lookup.h"
 #include "data/record_fields.h"
 #include "results/row_texts.h"
 
 namespace tavra::bench {
-namespace {
-
-int CallCount(const TimetableData& data, int station) {
-  const std::u16string_view r = data.Table(StationTable).Record(station);
-  return ReadInt(r, station_record::kLastCall) - ReadInt(r, station_record::kFirstCall) + 1;
-}
-
-}  // namespace
 
 Busiest FindBusiest(const TimetableData& data) {
   Busiest b;

@@ -60,9 +60,7 @@ const FareLines& Lines() {
 
     int busiest = 0, most = -1;
     for (int s = 0; s < d.Table(StationTable).size(); ++s) {
-      std::u16string_view rec = d.Table(StationTable).Record(s);
-      int calls =
-          ReadInt(rec, station_record::kLastCall) - ReadInt(rec, station_record::kFirstCall) + 1;
+      const int calls = CallCount(d, s);
       if (calls > most) most = calls, busiest = s;
     }
     std::unordered_map<uint64_t, int> pairCount;

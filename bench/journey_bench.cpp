@@ -29,11 +29,6 @@ struct Pair {
   int fromCalls = 0, toCalls = 0;
 };
 
-int CallCount(const TimetableData& data, int s) {
-  const std::u16string_view r = data.Table(StationTable).Record(s);
-  return ReadInt(r, station_record::kLastCall) - ReadInt(r, station_record::kFirstCall) + 1;
-}
-
 // Among the busiest hundred stations, the two of different cities with the most calls
 // between them (the product) that no train runs between directly.
 void Choose(Pair& p) {

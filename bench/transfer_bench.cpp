@@ -30,11 +30,6 @@ struct Dataset {
   int originCall = 0, terminalCall = 0, calls = 0;
 };
 
-int CallCount(const TimetableData& data, int station) {
-  std::u16string_view r = data.Table(StationTable).Record(station);
-  return ReadInt(r, station_record::kLastCall) - ReadInt(r, station_record::kFirstCall) + 1;
-}
-
 void Choose(Dataset& d) {
   const TimetableData& data = d.data;
   const RecordTable& trains = data.Table(TrainTable);
