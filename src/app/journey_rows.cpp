@@ -17,6 +17,8 @@ JourneyAnswer FindJourneys(const TimetableData& data, std::u16string_view from,
   answer.journeys = PriceJourneys(found.journeys, [&](const Ride& ride) {
     return core.BuildRideRow(ride.boardCall, ride.alightCall);
   });
+  answer.damage = core.Damage();
+  if (answer.damage.Found()) answer.journeys.clear();
   return answer;
 }
 

@@ -3,6 +3,7 @@
 #include <string_view>
 #include <vector>
 
+#include "data/record_damage.h"
 #include "data/timetable_data.h"
 #include "journeys/journey.h"
 
@@ -13,6 +14,9 @@ namespace tavra {
 struct JourneyAnswer {
   std::vector<Journey> journeys;
   ConnectionError error = ConnectionError::None;
+  // A damaged field met while pricing: then there are no journeys, since none can be
+  // trusted.
+  RecordDamage damage;
 };
 
 JourneyAnswer FindJourneys(const TimetableData& data, std::u16string_view from,

@@ -62,10 +62,10 @@ void QueryCore::ListBetweenByCrossComparison() {
   for (int i = fromFirst; i <= fromLast; ++i) {
     m_fromStop = ParseCall(i);
     for (int j = toFirst; j <= toLast; ++j) {
-      const std::u16string record = GetRecord(m_data, StopTable, j);
+      const std::u16string_view record = stops.Record(j);
       if (CompareNoCase(Field(record, stop_record::kTrain), m_fromStop.train) == 0 &&
           CompareNoCase(m_fromStop.seq, Field(record, stop_record::kSeq)) < 0) {
-        m_toStop = ParseStopRecord(m_data, record);
+        m_toStop = ParseCall(j);
         BuildResultRow();
       }
     }

@@ -17,7 +17,9 @@ void QueryCore::OfferTransfer() {
   m_transferOutcome = TransferOutcome::Cancelled;
 
   FindTransferStations();
-  if (!m_runTransferDialog || !m_runTransferDialog(*this) || h.m_strTransferName.empty()) return;
+  if (m_damage.Found() || !m_runTransferDialog || !m_runTransferDialog(*this) ||
+      h.m_strTransferName.empty())
+    return;
 
   m_transferOutcome = TransferOutcome::StationNotFound;
   m_strToStation = h.m_strTransferName;

@@ -79,6 +79,7 @@ void QueryCore::StartTrainNumber() {
 
 bool QueryCore::OnQuery() {
   m_bCounted = false;
+  m_damage.Clear();
   m_strMode = m_controls.ModeText();
   if (m_strMode == texts::kModeStationToStation) {
     StartStationToStation();
@@ -93,11 +94,12 @@ bool QueryCore::OnQuery() {
     // Every other mode text, even an entry that is not a query, takes the train-number path.
     StartTrainNumber();
   }
-  return m_bCounted;
+  return FinishQuery();
 }
 
 bool QueryCore::OnReverse() {
   m_bCounted = false;
+  m_damage.Clear();
   m_strMode = m_controls.ModeText();
   // The boxes swap; the members keep what was typed until the search reads the boxes.
   m_controls.SetFromText(m_strToStation);
@@ -106,7 +108,7 @@ bool QueryCore::OnReverse() {
     StartStationToStation();
   else
     StartTrainNumber();
-  return m_bCounted;
+  return FinishQuery();
 }
 
 void QueryCore::OnInitDialog() {

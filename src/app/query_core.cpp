@@ -4,6 +4,8 @@
 #include "data/lookup.h"
 #include "data/record_fields.h"
 #include "platform/user_messages.h"
+#include "platform/utf8.h"
+#include "resources/fixed_texts.h"
 #include "results/row_builder.h"
 #include "results/row_texts.h"
 
@@ -51,11 +53,11 @@ bool QueryCore::FindToStation() {
 }
 
 StopInfo QueryCore::ParseCall(int row) const {
-  return ParseStopRecord(m_data, GetRecord(m_data, StopTable, row));
+  return ReadStop(m_data, row, m_damage);
 }
 
 void QueryCore::ParseTrain(std::u16string_view row) {
-  ParseTrainRecord(m_data, GetRecord(m_data, TrainTable, ParseLeadingInt(row)), m_train);
+  ReadTrain(m_data, ParseLeadingInt(row), m_train, m_damage);
 }
 
 void QueryCore::BuildResultRow() {
@@ -86,6 +88,25 @@ void QueryCore::SetStationRanges(int32_t fromFirst, int32_t fromLast, int32_t to
   m_nToFirst = toFirst;
   m_nToLast = toLast;
   m_nLastRow = -1;
+}
+
+std::u16string DamagedDataMessage(const RecordDamage& damage) {
+  return std::u16string(res::kLoadFailed) + u"\n\n" + Utf8ToUtf16(damage.Text());
+}
+
+bool QueryCore::ReportDamage() {
+  if (!m_damage.Found()) return false;
+  m_messages.Message(DamagedDataMessage(m_damage), texts::kCaption);
+  return true;
+}
+
+bool QueryCore::FinishQuery() {
+  if (!ReportDamage()) return m_bCounted;
+  m_nLastRow = -1;
+  m_list.DeleteAllRows();
+  WriteCountLabel();
+  m_bCounted = false;
+  return false;
 }
 
 void QueryCore::WriteCountLabel() {

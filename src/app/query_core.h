@@ -28,6 +28,10 @@ enum QueryKind : int32_t {
   kQueryStationArrivals = 7,
 };
 
+// What the user is told when a query meets a damaged field: the message of a data file
+// that cannot be read, then the file, the table, the record and the field.
+std::u16string DamagedDataMessage(const RecordDamage& damage);
+
 class QueryCore : public FareState {
  public:
   static constexpr int32_t kInitialRows = 800;
@@ -51,8 +55,8 @@ class QueryCore : public FareState {
   void OnToEditChange(StationChoiceBox& box);
   void OnStationEditChange(StationChoiceBox& box);
   // The query button: checks the input of the mode in the mode box and starts its query.
-  // True when a query ran and wrote its count; false when it stopped on its input (the
-  // user has been told why).
+  // True when a query ran and wrote its count; false when it stopped on its input or met
+  // a damaged field (the user has been told why; Damage() tells which).
   bool OnQuery();
   // The reverse button: swaps the station boxes' texts and queries again; result as OnQuery.
   bool OnReverse();
@@ -111,7 +115,7 @@ class QueryCore : public FareState {
   // m_pApp->m_transfers in the order they were found.
   void FindTransferStations();
   // The change stations between two typed stations without the direct query first:
-  // false when either is not a station (the user has been told).
+  // false when either is not a station or a damaged field was met (the user has been told).
   bool FindTransferStationsBetween(std::u16string_view from, std::u16string_view to);
   // "%4d" number of the station named `name` without its direction suffix, or empty.
   std::u16string BaseStationOf(std::u16string_view name) const;
@@ -128,6 +132,10 @@ class QueryCore : public FareState {
   HandOver* m_pApp = &m_ownHandOver;
 
   bool TransferOfferEnabled() const { return static_cast<bool>(m_offerTransfer); }
+
+  // The damaged field of the data file that stopped the last query or click; the user has
+  // been told, and the query shows no answer.
+  const RecordDamage& Damage() const { return m_damage; }
 
  private:
   friend struct QueryCoreProbe;  // the tests' look at the row store and the hooks
@@ -187,6 +195,10 @@ class QueryCore : public FareState {
   // Looks `name` up; found: its call range into first..last; not found: says `notFound`.
   bool FindCalls(std::u16string& name, std::u16string_view notFound, int32_t& first, int32_t& last);
   void WriteCountLabel();
+  // Tells the user of the damaged field the operation met, if any; true when there was one.
+  bool ReportDamage();
+  // The end of a query: on damage the list is emptied, since no line of it can be trusted.
+  bool FinishQuery();
   // The call at StopTable `row`, and the train at the TrainTable row given as text, parsed.
   StopInfo ParseCall(int row) const;
   void ParseTrain(std::u16string_view row);

@@ -31,8 +31,10 @@ void QueryCore::SearchStationToStation() {
   else
     ListArrivals();
 
-  if (m_list.RowCount() == 0 && m_nQueryKind == kQueryStationToStation && hasFrom && hasTo &&
-      m_offerTransfer && m_messages.Question(texts::kOfferTransfer, texts::kCaption))
+  // Damaged data is reported when the query ends, before anything else is asked.
+  if (!m_damage.Found() && m_list.RowCount() == 0 && m_nQueryKind == kQueryStationToStation &&
+      hasFrom && hasTo && m_offerTransfer &&
+      m_messages.Question(texts::kOfferTransfer, texts::kCaption))
     m_offerTransfer(*this);
   WriteCountLabel();
   m_list.SetRedraw(true);

@@ -8,6 +8,7 @@
 #include "app/row_range.h"
 #include "data/lookup.h"
 #include "data/record_fields.h"
+#include "results/ride_check.h"
 #include "results/row_builder.h"
 #include "results/row_texts.h"
 
@@ -45,14 +46,16 @@ bool QueryCore::OnResultClick(int item) {
       found = &row;
   }
   if (!found) return false;
+  m_damage.Clear();
   ShowStopList(*found);
-  return true;
+  return !ReportDamage();
 }
 
 bool QueryCore::OnJourneyLegClick(int boardCall, int alightCall) {
   const RecordTable& stops = m_data.Table(StopTable);
   if (boardCall < 0 || boardCall >= stops.size() || alightCall < 0 || alightCall >= stops.size())
     return false;
+  m_damage.Clear();
   m_fromStop = ParseCall(boardCall);
   m_toStop = ParseCall(alightCall);
   // The leg's line as a result list shows it, built apart so that the list stays.
@@ -61,7 +64,7 @@ bool QueryCore::OnJourneyLegClick(int boardCall, int alightCall) {
   ResultRow leg;
   tavra::BuildResultRow(*this, leg, scratch, RowStyle{});
   ShowStopList(leg);
-  return true;
+  return !ReportDamage();
 }
 
 void QueryCore::ShowStopList(const ResultRow& line) {
@@ -81,7 +84,7 @@ void QueryCore::ShowStopList(const ResultRow& line) {
   StopInfo origin, previous;
   for (int r = first; r <= last; ++r) {
     const size_t l = static_cast<size_t>(r - first);
-    const StopInfo stop = ParseCall(ReadInt(runs.Record(r), train_stop_record::kCall));
+    const StopInfo stop = ParseCall(ReadRunCall(m_data, r, m_damage));
     StopLine& line = h.m_stopLines[l];
     line.km = DecimalText(stop.km);
     line.station = StationName(m_data, stop.station);
@@ -94,6 +97,7 @@ void QueryCore::ShowStopList(const ResultRow& line) {
     if (r == first) {
       origin = stop;
     } else {
+      CheckRide(previous, stop, m_damage);
       line.speed = SpeedText(previous, stop);
     }
     if (r == last) {
@@ -104,7 +108,7 @@ void QueryCore::ShowStopList(const ResultRow& line) {
     previous = stop;
   }
   h.m_nLastStopLine = static_cast<int32_t>(h.m_stopLines.size()) - 1;
-  if (m_showTrainDetail) m_showTrainDetail(*this);
+  if (m_showTrainDetail && !m_damage.Found()) m_showTrainDetail(*this);
 }
 
 }  // namespace tavra

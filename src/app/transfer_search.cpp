@@ -7,6 +7,7 @@
 
 #include "app/query_core.h"
 #include "app/row_range.h"
+#include "data/checked_record.h"
 #include "data/lookup.h"
 #include "data/record_fields.h"
 #include "data/text_compare.h"
@@ -37,9 +38,10 @@ struct CallKey {
   std::u16string_view station, seq;
   int km;
 };
-CallKey ReadCall(std::u16string_view record) {
-  return {Field(record, stop_record::kStation), Field(record, stop_record::kSeq),
-          ReadInt(record, stop_record::kKm)};
+CallKey ReadCall(const TimetableData& data, int runRow, RecordDamage& damage) {
+  const CheckedRecord call(data, StopTable, ReadRunCall(data, runRow, damage), damage);
+  return {call.Row(stop_record::kStation, StationTable), call.Digits(stop_record::kSeq),
+          call.Number(stop_record::kKm)};
 }
 
 }  // namespace
@@ -81,9 +83,10 @@ std::u16string QueryCore::SameCityStations(std::u16string_view name) const {
 bool QueryCore::FindTransferStationsBetween(std::u16string_view from, std::u16string_view to) {
   m_strFromStation = from;
   m_strToStation = to;
+  m_damage.Clear();
   if (!FindFromStation() || !FindToStation()) return false;
   FindTransferStations();
-  return true;
+  return !ReportDamage();
 }
 
 void QueryCore::FindTransferStations() {
@@ -116,7 +119,7 @@ void QueryCore::FindTransferStations() {
       const auto [runFirst, runLast] = runOf(m_fromStop);
       bool after = false;
       for (int t = runFirst; t <= runLast; ++t) {
-        const CallKey s = ReadCall(stops.Record(ReadInt(runs.Record(t), train_stop_record::kCall)));
+        const CallKey s = ReadCall(m_data, t, m_damage);
         if (!after) {
           after = s.station == m_fromStop.station && s.seq == m_fromStop.seq;
           continue;
@@ -141,7 +144,7 @@ void QueryCore::FindTransferStations() {
       const int k1 = m_toStop.km;
       const auto [runFirst, runLast] = runOf(m_toStop);
       for (int t = runFirst; t <= runLast; ++t) {
-        const CallKey s = ReadCall(stops.Record(ReadInt(runs.Record(t), train_stop_record::kCall)));
+        const CallKey s = ReadCall(m_data, t, m_damage);
         int* station = slotOf(s.station);
         if (station && *station < 0) {
           // Reached on this leg only: a change there needs another station of its city.

@@ -3,11 +3,13 @@
 #include <array>
 #include <string>
 
+#include "data/record_damage.h"
 #include "data/timetable_data.h"
 
 namespace tavra {
 
 struct StopInfo {
+  int row = -1;              // StopTable row, when read by its row
   std::u16string station;    // station number, 4 digits
   std::u16string train;      // TrainTable row, 4 digits
   std::u16string seq;        // place in the train's run, 2 digits
@@ -45,12 +47,20 @@ struct TrainInfo {
   const std::u16string& operator[](int slot) const { return slots[static_cast<size_t>(slot)]; }
 };
 
-StopInfo ParseStopRecord(const TimetableData& data, std::u16string record);
+StopInfo ParseStopRecord(const TimetableData& data, std::u16string_view record);
+// The call at StopTable `row`, every field checked; the first that fails is noted in
+// `damage`.
+StopInfo ReadStop(const TimetableData& data, int row, RecordDamage& damage);
 
 // Fills `train` from a TrainTable record. Slots 13-17 and 19-28 are left as the previous
 // train left them when this train has no fare-plan row: the fare engine reads a segment's
 // slots only when the segment's kind code is set, and callers rely on the slots they do
 // read being current.
-void ParseTrainRecord(const TimetableData& data, std::u16string record, TrainInfo& train);
+void ParseTrainRecord(const TimetableData& data, std::u16string_view record, TrainInfo& train);
+// The train at TrainTable `row`, as ParseTrainRecord, every field it fills checked; the
+// first that fails is noted in `damage`.
+void ReadTrain(const TimetableData& data, int row, TrainInfo& train, RecordDamage& damage);
+// The StopTable row of TrainStopTable row `runRow`, checked.
+int ReadRunCall(const TimetableData& data, int runRow, RecordDamage& damage);
 
 }  // namespace tavra

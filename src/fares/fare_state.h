@@ -30,6 +30,10 @@ struct FareState {
   int32_t m_nExpressMultiple = 0;
 
   FareLine* m_pLine = nullptr;
+
+  // The first damaged field the reads of the current query met. Reading notes it, so the
+  // engine's read-only routines write it too.
+  mutable RecordDamage m_damage;
 };
 
 }  // namespace tavra

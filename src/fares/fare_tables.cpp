@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "data/checked_record.h"
 #include "data/record_fields.h"
 #include "fares/fare_text.h"
 
@@ -9,30 +10,31 @@ namespace tavra {
 namespace {
 
 // The FareBandTable record of `tariffCode` whose distance band holds `km`, or an empty
-// view. The bands of one tariff stand in ascending order without overlap.
-std::u16string_view FindBand(const TimetableData& data, int km, std::u16string_view tariffCode) {
+// record (row -1). The bands of one tariff stand in ascending order without overlap.
+CheckedRecord FindBand(const FareState& q, int km, std::u16string_view tariffCode) {
+  const TimetableData& data = q.m_data;
   const RecordTable& index = data.Table(FareBandIndexTable);
   const int count = std::min(data.fareBandIndexCount, index.size());
   for (int r = 0; r < count; ++r) {
-    std::u16string_view entry = index.Record(r);
-    if (Field(entry, fare_band_index_record::kTariff) != tariffCode) continue;
-    int first = ReadInt(entry, fare_band_index_record::kFirstBand);
-    int last = ReadInt(entry, fare_band_index_record::kLastBand);
-    const RecordTable& bands = data.Table(FareBandTable);
+    const CheckedRecord entry(data, FareBandIndexTable, r, q.m_damage);
+    if (entry.Text(fare_band_index_record::kTariff) != tariffCode) continue;
+    int first, last;
+    entry.Range(fare_band_index_record::kFirstBand, fare_band_index_record::kLastBand,
+                FareBandTable, first, last);
     while (first <= last) {
       int mid = first + (last - first) / 2;
-      std::u16string_view band = bands.Record(mid);
-      int lowest = ReadInt(band, fare_band_record::kLowestKm);
-      int highest = ReadInt(band, fare_band_record::kHighestKm);
+      const CheckedRecord band(data, FareBandTable, mid, q.m_damage);
+      int lowest = band.Number(fare_band_record::kLowestKm);
+      int highest = band.Number(fare_band_record::kHighestKm);
       if (lowest <= km && km <= highest) return band;
       if (km > highest)
         first = mid + 1;
       else
         last = mid - 1;
     }
-    return {};
+    break;
   }
-  return {};
+  return CheckedRecord(data, FareBandTable, -1, {}, q.m_damage);
 }
 
 // Start of the amount set: without air-conditioning only for the flag "0".
@@ -41,14 +43,14 @@ size_t AmountSet(const FareState& q) {
                                               : fare_band_record::kAirConAmounts.pos;
 }
 
-double Amount(std::u16string_view record, const RecordField& field) {
-  return ReadAmount(Field(record, field));
+double Amount(const CheckedRecord& record, const RecordField& field) {
+  return ReadAmount(record.Digits(field));
 }
 
 using fare_band_record::AmountAt;
 using station_fare_record::kAmounts;
 
-void ReadBerths(std::u16string_view band, size_t set, FareSet& fare) {
+void ReadBerths(const CheckedRecord& band, size_t set, FareSet& fare) {
   fare.hardSleeperUpper = Amount(band, AmountAt(set, fare_band_record::kHardUpper));
   fare.hardSleeperMiddle = Amount(band, AmountAt(set, fare_band_record::kHardMiddle));
   fare.hardSleeperLower = Amount(band, AmountAt(set, fare_band_record::kHardLower));
@@ -59,8 +61,8 @@ void ReadBerths(std::u16string_view band, size_t set, FareSet& fare) {
 }  // namespace
 
 int LookupBandFares(const FareState& q, FareSet& fare, int km, std::u16string_view tariffCode) {
-  std::u16string_view band = FindBand(q.m_data, km, tariffCode);
-  if (band.empty()) return 0;
+  const CheckedRecord band = FindBand(q, km, tariffCode);
+  if (band.record().empty()) return 0;
   const size_t set = AmountSet(q);
   fare.hardSeat = Amount(band, AmountAt(set, fare_band_record::kHardSeat));
   fare.softSeat = Amount(band, AmountAt(set, fare_band_record::kSoftSeat));
@@ -71,8 +73,8 @@ int LookupBandFares(const FareState& q, FareSet& fare, int km, std::u16string_vi
 }
 
 int LookupBandBerths(const FareState& q, FareSet& fare, int km, std::u16string_view tariffCode) {
-  std::u16string_view band = FindBand(q.m_data, km, tariffCode);
-  if (band.empty()) return 0;
+  const CheckedRecord band = FindBand(q, km, tariffCode);
+  if (band.record().empty()) return 0;
   ReadBerths(band, AmountSet(q), fare);
   return 1;
 }
@@ -80,18 +82,20 @@ int LookupBandBerths(const FareState& q, FareSet& fare, int km, std::u16string_v
 int LookupStationFares(const FareState& q, FareSet& fare, std::u16string_view fromStation,
                        std::u16string_view toStation, std::u16string_view trainRow) {
   const TimetableData& data = q.m_data;
-  std::u16string_view station = data.Table(StationTable).Record(ParseLeadingInt(fromStation));
-  std::u16string_view firstField = Field(station, station_record::kFirstFare),
-                      lastField = Field(station, station_record::kLastFare);
+  const int stationRow = ParseLeadingInt(fromStation);
   // A station number outside the table has no fixed fares, like one marked "99999".
-  if (station.empty() || IsNone5(firstField) || IsNone5(lastField)) return 0;
-  const RecordTable& fares = data.Table(StationFareTable);
-  const int first = ParseLeadingInt(firstField);
-  const int last = std::min(ParseLeadingInt(lastField), fares.size() - 1);
+  if (stationRow >= data.Table(StationTable).size()) return 0;
+  const CheckedRecord station(data, StationTable, stationRow, q.m_damage);
+  if (IsNone5(station.Text(station_record::kFirstFare)) ||
+      IsNone5(station.Text(station_record::kLastFare)))
+    return 0;
+  int first, last;
+  station.Range(station_record::kFirstFare, station_record::kLastFare, StationFareTable, first,
+                last);
   for (int r = first; r <= last; ++r) {
-    std::u16string_view entry = fares.Record(r);
-    if (Field(entry, station_fare_record::kToStation) != toStation ||
-        Field(entry, station_fare_record::kTrain) != trainRow)
+    const CheckedRecord entry(data, StationFareTable, r, q.m_damage);
+    if (entry.Text(station_fare_record::kToStation) != toStation ||
+        entry.Text(station_fare_record::kTrain) != trainRow)
       continue;
     fare.hardSeat = Amount(entry, kAmounts.At(station_fare_record::kHardSeat));
     fare.softSeat = Amount(entry, kAmounts.At(station_fare_record::kSoftSeat));

@@ -8,6 +8,7 @@
 #include "data/record_fields.h"
 #include "data/text_compare.h"
 #include "fares/fare_engine.h"
+#include "results/ride_check.h"
 #include "results/row_texts.h"
 
 namespace tavra {
@@ -33,6 +34,7 @@ int BuildResultRow(FareState& state, ResultRow& row, SortListModel& list, RowSty
   const StopInfo& from = state.m_fromStop;
   const StopInfo& to = state.m_toStop;
 
+  CheckRide(from, to, state.m_damage);
   row.fromName = StationName(data, from.station);
   row.departText = ClockText(from.depart);
   row.toName = StationName(data, to.station);
@@ -45,7 +47,7 @@ int BuildResultRow(FareState& state, ResultRow& row, SortListModel& list, RowSty
     if (i < 6) row.totalFareKm += row.segmentKm[i];
   }
 
-  ParseTrainRecord(data, GetRecord(data, TrainTable, ParseLeadingInt(from.train)), state.m_train);
+  ReadTrain(data, ParseLeadingInt(from.train), state.m_train, state.m_damage);
   const TrainInfo& train = state.m_train;
   row.originName = StationName(data, train[TrainInfo::OriginStation]);
   row.terminalName = StationName(data, train[TrainInfo::TerminalStation]);

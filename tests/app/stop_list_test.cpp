@@ -202,29 +202,33 @@ test::Source TwoLongTrains() {
   return s;
 }
 
-// Rewrites TrainTable row `train`'s last run row (characters 42-46) to `lastRun`. Train
-// records are ASCII, so the table is rebuilt from its own characters.
-void WidenRun(TimetableData& data, int train, int lastRun) {
-  const RecordTable& trains = data.Table(TrainTable);
+// Rewrites `field` of record `row` of an ASCII table; the table is rebuilt from its own
+// characters.
+void Rewrite(TimetableData& data, unsigned section, int row, const RecordField& field,
+             std::u16string_view text) {
+  const RecordTable& table = data.Table(section);
   std::string bytes;
-  for (int r = 0; r < trains.size(); ++r) {
-    std::u16string record(trains.Record(r));
-    if (r == train) {
-      const std::u16string field = ZeroPadded(lastRun, 5);
-      record.replace(42, 5, field);
-    }
+  for (int r = 0; r < table.size(); ++r) {
+    std::u16string record(table.Record(r));
+    if (r == row) record.replace(field.pos, field.len, text);
     for (char16_t c : record) bytes += static_cast<char>(c);
   }
-  data.tables[TrainTable].AssignGbk(reinterpret_cast<const unsigned char*>(bytes.data()),
-                                    trains.size(), kRecordWidth[TrainTable]);
+  data.tables[section].AssignGbk(reinterpret_cast<const unsigned char*>(bytes.data()), table.size(),
+                                 kRecordWidth[section]);
 }
 
 class LongStopList : public StopList {
  protected:
   LongStopList() : StopList(TwoLongTrains()) {
-    const int first = ParseLeadingInt(
-        Field(data_->Table(StopTable).Record(test::CallRow(*data_, u"L8", u"站1")), 4, 4));
-    WidenRun(*data_, first, data_->Table(TrainStopTable).size() - 1);
+    const int first = ParseLeadingInt(Field(
+        data_->Table(StopTable).Record(test::CallRow(*data_, u"L8", u"站1")), stop_record::kTrain));
+    Rewrite(*data_, TrainTable, first, train_record::kLastRun,
+            ZeroPadded(data_->Table(TrainStopTable).size() - 1, 5));
+    // The joined run leaves 站65 and reaches 站66 as one train would.
+    Rewrite(*data_, StopTable, test::CallRow(*data_, u"L8", u"站65"), stop_record::kDepart,
+            u"0421");
+    Rewrite(*data_, StopTable, test::CallRow(*data_, u"L9", u"站66"), stop_record::kArrive,
+            u"0424");
   }
 };
 

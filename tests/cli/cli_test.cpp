@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "data/loader.h"
+#include "format/record_layouts.h"
 #include "support/test_support.h"
 
 namespace tavra {
@@ -90,6 +91,18 @@ TEST(Cli, MissingOrDamagedDataExitWithTwoAndNameTheFile) {
   r = Cli({"--data-dir", empty.path(), "stations", "b"});
   EXPECT_EQ(r.status, 2);
   EXPECT_NE(r.err.find("tavra.sdf: is 100 bytes long"), std::string::npos) << r.err;
+
+  // A field a query reads, damaged: the query says where and prints no answer.
+  test::PatchedFiles patched = test::Patchable(test::SmallNetwork());
+  const int call = test::CallRow(*test::Load(test::SmallNetwork()), u"T109", u"北京");
+  patched.Patch(StopTable, call, stop_record::kDepart, "20A0");
+  empty.Write(kRecordFileName, patched.records);
+  r = Cli({"--data-dir", empty.path(), "between", "北京", "上海"});
+  EXPECT_EQ(r.status, 2);
+  EXPECT_NE(r.err.find("tavra.sdf: StopTable record " + std::to_string(call) + ": departure"),
+            std::string::npos)
+      << r.err;
+  EXPECT_EQ(r.out, "");
 }
 
 TEST(Cli, SampleTimetableBesideTheProgram) {

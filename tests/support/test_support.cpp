@@ -63,6 +63,22 @@ void TempDir::WriteData(const datatool::DataFiles& files) const {
   EXPECT_TRUE(datatool::WriteDataFiles(files, path_, error)) << error;
 }
 
+void PatchedFiles::PatchAt(unsigned section, int row, size_t pos, const std::string& bytes) {
+  size_t at = 0;
+  for (unsigned s = 0; s < section; ++s) at += static_cast<size_t>(ReadSectionLength(index, s));
+  records.replace(at + static_cast<size_t>(row * kRecordWidth[section]) + pos, bytes.size(), bytes);
+}
+
+void PatchedFiles::Patch(unsigned section, int row, const RecordField& field,
+                         const std::string& bytes) {
+  PatchAt(section, row, field.pos, bytes);
+}
+
+PatchedFiles Patchable(const Source& source) {
+  auto files = Compile(source);
+  return {files.index, files.records};
+}
+
 Source SmallNetwork() {
   Source s;
   s.version = "20240101\n";

@@ -8,6 +8,7 @@
 #include "data/timetable_data.h"
 #include "datatool/compiler.h"
 #include "datatool/source_reader.h"
+#include "format/record_field.h"
 #include "platform/user_messages.h"
 
 namespace tavra::test {
@@ -26,6 +27,16 @@ datatool::DataFiles Compile(const Source& source);
 
 // Compiles and loads into fresh tables.
 std::unique_ptr<TimetableData> Load(const Source& source);
+
+// Compiled files whose records a test changes field by field, as damage would.
+struct PatchedFiles {
+  std::string index, records;
+  // Overwrites the start of `field` of record `row` of `section` with `bytes`.
+  void Patch(unsigned section, int row, const RecordField& field, const std::string& bytes);
+  // Overwrites bytes at `pos` of the record, for damage that is not a field's.
+  void PatchAt(unsigned section, int row, size_t pos, const std::string& bytes);
+};
+PatchedFiles Patchable(const Source& source);
 
 // A folder under the test temporary directory, removed when the object goes.
 class TempDir {

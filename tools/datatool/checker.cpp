@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <set>
 
+#include "data/field_rules.h"
 #include "data/loader.h"
 #include "data/record_fields.h"
 #include "data/text_compare.h"
@@ -10,9 +11,15 @@
 #include "platform/gbk_codec.h"
 #include "platform/program_dir.h"
 #include "platform/utf8.h"
+#include "results/ride_check.h"
 
 namespace tavra::datatool {
 namespace {
+
+// A ride's damage as a problem of its record: the field, its text and why.
+std::string RideProblem(const RecordDamage& damage) {
+  return std::string(damage.field) + " \"" + Utf16ToUtf8(damage.value) + "\" " + damage.problem;
+}
 
 class Checker {
  public:
@@ -27,15 +34,10 @@ class Checker {
   std::u16string_view Rec(unsigned section, int row) const { return d_.Table(section).Record(row); }
   int Rows(unsigned section) const { return d_.Table(section).size(); }
 
-  // A field of decimal digits (blank-padded on the right when `padded`).
-  bool Digits(unsigned section, int row, const RecordField& field, const char* what,
-              bool padded = false) {
+  // A field of decimal digits.
+  bool Digits(unsigned section, int row, const RecordField& field, const char* what) {
     std::u16string_view f = Field(Rec(section, row), field);
-    bool ok = f.size() == field.Length();
-    size_t n = padded ? TrimRight(f).size() : f.size();
-    if (padded && n == 0) ok = false;
-    for (size_t i = 0; i < f.size(); ++i)
-      ok = ok && (i < n ? f[i] >= u'0' && f[i] <= u'9' : f[i] == u' ');
+    const bool ok = IsNumberText(f, field.Length());
     if (!ok)
       Problem(section, row, std::string(what) + " \"" + Utf16ToUtf8(f) + "\" is not a number");
     return ok;
@@ -76,11 +78,7 @@ class Checker {
   }
   void Time(unsigned section, int row, const RecordField& field, const char* what, bool blankOk) {
     std::u16string_view t = Field(Rec(section, row), field);
-    if (blankOk && t == std::u16string(field.len, u' ')) return;
-    bool ok = t.size() == field.len &&
-              std::all_of(t.begin(), t.end(), [](char16_t c) { return c >= u'0' && c <= u'9'; });
-    ok = ok && ReadInt(t, time_field::kHour) <= 23 && t[time_field::kMinute.pos] <= u'5';
-    if (!ok)
+    if (!IsClockTime(t) && !(blankOk && IsNoTime(t)))
       Problem(section, row, std::string(what) + " \"" + Utf16ToUtf8(t) + "\" is not a time HHMM");
   }
 
@@ -227,13 +225,11 @@ void Checker::Trains() {
     using namespace train_record;
     std::u16string_view rec = Rec(TrainTable, t);
     std::u16string_view attrs = Field(rec, kAttributes);
-    if (attrs.size() != 4 || (attrs[0] != u'0' && attrs[0] != u'1') || attrs[1] < u'0' ||
-        attrs[1] > u'7' || (attrs[2] != u'0' && attrs[2] != u'1') ||
-        (attrs[3] != u'0' && attrs[3] != u'1'))
+    if (!IsTrainAttributes(attrs))
       Problem(TrainTable, t,
               "attributes \"" + Utf16ToUtf8(attrs) + "\" are not 4 characters 1/0, 0-7, 1/0, 1/0");
     std::u16string_view ac = Field(rec, kAirCon);
-    if (ac != u"0" && ac != u"1")
+    if (!IsFlag(ac))
       Problem(TrainTable, t, "air-conditioning flag \"" + Utf16ToUtf8(ac) + "\" is not 0 or 1");
     if (Field(rec, kFareKind) == kFarePlanMark) {
       Ref(TrainTable, t, kFarePlan, TrainFareTable, "fare-plan row");
@@ -247,6 +243,8 @@ void Checker::Trains() {
     if (!Range(TrainTable, t, kFirstRun, kLastRun, TrainStopTable, "run rows", first, last))
       continue;
     int previousSeq = -1;
+    StopInfo previous;
+    bool previousRead = false;
     for (int r = first; r <= last; ++r) {
       if (runOf[static_cast<size_t>(r)] != -1)
         Problem(TrainTable, t,
@@ -263,6 +261,13 @@ void Checker::Trains() {
         Problem(TrainStopTable, r,
                 "the calls of train " + std::to_string(t) + " are not in running order");
       previousSeq = seq;
+      // What a query checks of each ride: distances that grow, arrivals after departures.
+      RecordDamage fieldDamage, rideDamage;
+      StopInfo stop = ReadStop(d_, call, fieldDamage);
+      if (previousRead && !fieldDamage.Found()) CheckRide(previous, stop, rideDamage);
+      previousRead = !fieldDamage.Found();
+      if (rideDamage.Found()) Problem(rideDamage.section, rideDamage.row, RideProblem(rideDamage));
+      previous = std::move(stop);
       if (r == first && origin && Int(TrainTable, t, kOriginCall) != call)
         Problem(TrainTable, t, "the origin call is not the first call of the run");
       if (r == last && terminal && Int(TrainTable, t, kTerminalCall) != call)
@@ -296,8 +301,7 @@ void Checker::Trains() {
     Time(StopTable, c, kArrive, "arrival", true);
     Time(StopTable, c, kDepart, "departure", true);
     std::u16string_view day = Field(Rec(StopTable, c), kDay);
-    if (day.size() != 1 || day[0] < u'0' || day[0] > u'3')
-      Problem(StopTable, c, "day \"" + Utf16ToUtf8(day) + "\" is not 0-3");
+    if (!IsDayDigit(day)) Problem(StopTable, c, "day \"" + Utf16ToUtf8(day) + "\" is not 0-3");
     Ref(StopTable, c, kFareRow, FareDistanceTable, "fare-distance row", true);
   }
   for (int r = 0; r < Rows(FareDistanceTable); ++r)

@@ -1,4 +1,5 @@
 // The checks of a whole source that no single line shows.
+#include <climits>
 #include <map>
 #include <set>
 
@@ -33,6 +34,38 @@ class Reporter {
   const TimetableSource& source_;
   std::vector<SourceError>& errors_;
 };
+
+// Minutes from the train's first midnight of a call's departure (or arrival), kNoTime
+// without the time (an arrival can fall before that midnight). The day is the departure's: an
+// arrival after the departure's clock time was on the day before.
+constexpr int kNoTime = INT_MIN;
+int ClockMinute(const std::string& hhmm) {
+  if (hhmm.size() != 4 || hhmm.find_first_not_of("0123456789") != std::string::npos) return -1;
+  return std::stoi(hhmm.substr(0, 2)) * 60 + std::stoi(hhmm.substr(2));
+}
+int DepartMinute(const SourceStop& s) {
+  const int clock = ClockMinute(s.depart);
+  return clock < 0 ? kNoTime : s.day * 1440 + clock;
+}
+int ArriveMinute(const SourceStop& s) {
+  const int clock = ClockMinute(s.arrive);
+  const int back = !s.depart.empty() && s.arrive > s.depart ? 1 : 0;
+  return clock < 0 ? kNoTime : (s.day - back) * 1440 + clock;
+}
+
+// A call against the one before it: a run goes forward in time and distance.
+void CheckAfter(Reporter& report, const SourceStop& before, const SourceStop& s) {
+  const int left = DepartMinute(before), reached = ArriveMinute(s);
+  if (left != kNoTime && reached != kNoTime && reached < left)
+    report.At(s.at, "day", "the train arrives before it left the call before; check the day");
+  if (s.km < before.km) report.At(s.at, "km", "the distance is less than at the call before");
+  if (!before.hasFareKm || !s.hasFareKm) return;
+  for (size_t i = 0; i < s.fareKm.size(); ++i)
+    if (s.fareKm[i] < before.fareKm[i]) {
+      report.At(s.at, "fare_km", "a fare distance is less than at the call before");
+      break;
+    }
+}
 
 std::string Where(const SourceLine& at) {
   return at.line > 0 ? " (first at line " + std::to_string(at.line) + ")" : "";
@@ -110,6 +143,7 @@ void ValidateSource(const TimetableSource& source, std::vector<SourceError>& err
         report.At(s.at, "arrive", "only the origin may have no arrival time");
       if (k + 1 != end && s.depart.empty())
         report.At(s.at, "depart", "only the terminus may have no departure time");
+      if (k != i) CheckAfter(report, source.stops[k - 1], s);
     }
     i = end;
   }

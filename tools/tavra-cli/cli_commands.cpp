@@ -24,6 +24,7 @@ int CliSession::Query(std::u16string_view mode) {
   const int said = messages_.messageCount;
   // A query that stops before its count label stopped on its input, and says why.
   if (!core_.OnQuery()) {
+    if (core_.Damage().Found()) return kDamagedData;
     if (messages_.messageCount == said)
       std::fprintf(stderr, "tavra-cli: the query did not run on what was given\n");
     return 1;

@@ -9,15 +9,19 @@
 
 namespace tavra::cli {
 
+// The exit status of a missing or damaged data file.
+inline constexpr int kDamagedData = 2;
+
 class CliSession {
  public:
   CliSession(const TimetableData& data, const Options& options);
   // Runs `command` through its entry in the command table. Exit status: 0 success, 1 an
-  // input problem.
+  // input problem, 2 (kDamagedData) a damaged field met on the way.
   int Run(const Command& command);
 
   // Presses the query button in `mode` on the texts set in controls(); prints the list
-  // when the query got as far as its count label. 1 when it stopped on its input.
+  // when the query got as far as its count label. 1 when it stopped on its input, 2 when
+  // it met a damaged field.
   int Query(std::u16string_view mode);
   const TimetableData& data() const { return data_; }
   const Options& options() const { return options_; }

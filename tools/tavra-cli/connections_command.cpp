@@ -10,6 +10,8 @@
 #include <cstdio>
 
 #include "app/journey_rows.h"
+#include "app/query_core.h"
+#include "app/query_texts.h"
 #include "cli_command_runs.h"
 #include "cli_output.h"
 #include "data/lookup.h"
@@ -234,6 +236,10 @@ int RunConnectionsCommand(CliSession& session, const Command& command) {
       return Fail("FROM and TO are stations of one city; no change within a city is proposed");
     default:
       return Fail("the request cannot be searched");
+  }
+  if (answer.damage.Found()) {
+    messages.Message(DamagedDataMessage(answer.damage), texts::kCaption);
+    return kDamagedData;
   }
   if (limit >= 0 && answer.journeys.size() > static_cast<size_t>(limit))
     answer.journeys.resize(static_cast<size_t>(limit));

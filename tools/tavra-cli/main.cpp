@@ -11,7 +11,7 @@ int main(int argc, char** argv) {
       status >= 0)
     return status;
   tavra::TimetableData data;
-  if (!LoadForCli(data, options)) return 2;
+  if (!LoadForCli(data, options)) return kDamagedData;
   CliSession session(data, options);
   int status = 0;
   for (const Command& command : options.commands)

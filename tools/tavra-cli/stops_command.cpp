@@ -30,6 +30,7 @@ int CliSession::Stops(const Command& command) {
     return 1;
   }
   if (!core_.OnResultClick(line - 1)) {
+    if (core_.Damage().Found()) return kDamagedData;
     std::fprintf(stderr, "stops %s: no train behind this line\n", text.c_str());
     return 1;
   }

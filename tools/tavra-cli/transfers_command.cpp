@@ -61,7 +61,7 @@ int CliSession::Transfers(const Command& command) {
   if (!ResolveStationArgument(data_, command.args[0], from) ||
       !ResolveStationArgument(data_, command.args[1], to) ||
       !core_.FindTransferStationsBetween(from, to))
-    return 1;
+    return core_.Damage().Found() ? kDamagedData : 1;
   TransferChoice dialog(core_);
   dialog.OnInitDialog();
   if (json_.Active())

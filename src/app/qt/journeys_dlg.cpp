@@ -6,6 +6,7 @@
 #include <QVBoxLayout>
 #include <limits>
 
+#include "app/query_core.h"
 #include "data/record_fields.h"
 #include "fares/fare_text.h"
 #include "platform/qt/qt_text.h"
@@ -105,6 +106,10 @@ CJourneysDlg::CJourneysDlg(const TimetableData& data, std::u16string from, std::
 }
 
 void CJourneysDlg::Fill() {
+  if (m_answer.damage.Found()) {
+    m_summary->setText(Q(DamagedDataMessage(m_answer.damage)));
+    return;
+  }
   switch (m_answer.error) {
     case ConnectionError::None:
       m_summary->setText(QStringLiteral("共%1个方案，最多换乘一次").arg(m_answer.journeys.size()));
