@@ -39,10 +39,6 @@ struct ProcessSet {
   std::string database;  // an exported SQLite file, when SQLite is built in
 };
 
-std::string DirOf(int which) {
-  return which == 0 ? ProgramDirectory() : LimitsDataDir();
-}
-
 void Choose(ProcessSet& set) {
   set.busiest = FindBusiest(set.data);
 #ifdef TAVRA_BENCH_SQLITE
@@ -61,7 +57,7 @@ void Choose(ProcessSet& set) {
 ProcessSet& Data(int which) {
   static bool dirs[2] = {};
   ProcessSet& set = LoadedSet<ProcessSet>(which, Choose);
-  if (!dirs[which]) set.dir = DirOf(which), dirs[which] = true;
+  if (!dirs[which]) set.dir = DataDirOf(which), dirs[which] = true;
   return set;
 }
 
@@ -112,18 +108,6 @@ double EmptyStartPeakKiB() {
   return peak;
 }
 
-// The two data files' size in bytes; 0 when either cannot be read.
-double FilesBytes(const std::string& dir) {
-  double bytes = 0;
-  for (const char* name : {kIndexFileName, kRecordFileName}) {
-    std::error_code ec;
-    const auto size = std::filesystem::file_size(JoinPath(dir, name), ec);
-    if (ec) return 0;
-    bytes += static_cast<double>(size);
-  }
-  return bytes;
-}
-
 enum class Run { EmptyStart, ReadFiles, Version, Station, Between, SqliteStation };
 
 void BM_Process(benchmark::State& state, int which, Run what) {
@@ -149,7 +133,7 @@ void BM_Process(benchmark::State& state, int which, Run what) {
     case Run::Version: {
       RunChildren(state, with({"version"}), true);
       const auto peak = state.counters.find("peak_rss_KiB");
-      const double files = FilesBytes(set.dir);
+      const double files = static_cast<double>(DataFilesSize(set.dir));
       if (peak != state.counters.end() && files > 0)
         state.counters["rss_over_empty_per_file_byte"] =
             (peak->second.value - EmptyStartPeakKiB()) * 1024 / files;
