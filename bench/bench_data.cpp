@@ -27,6 +27,21 @@ const std::string& LimitsDataDir() {
   return dir;
 }
 
+std::string DataDirOf(int which) {
+  return which == 0 ? ProgramDirectory() : LimitsDataDir();
+}
+
+size_t DataFilesSize(const std::string& dir) {
+  size_t bytes = 0;
+  for (const char* name : {kIndexFileName, kRecordFileName}) {
+    std::error_code ec;
+    const auto size = std::filesystem::file_size(JoinPath(dir, name), ec);
+    if (ec) return 0;
+    bytes += static_cast<size_t>(size);
+  }
+  return bytes;
+}
+
 int CallCount(const TimetableData& data, int station) {
   const std::u16string_view r = data.Table(StationTable).Record(station);
   return ReadInt(r, station_record::kLastCall) - ReadInt(r, station_record::kFirstCall) + 1;

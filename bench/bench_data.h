@@ -14,6 +14,12 @@ namespace tavra::bench {
 // The folder holding tavra.dll and tavra.sdf of the generated timetable.
 const std::string& LimitsDataDir();
 
+// The folder of timetable `which`: 0, the sample beside this program; 1, the generated one.
+std::string DataDirOf(int which);
+
+// The two data files' size in bytes in `dir`; 0 when either cannot be read.
+size_t DataFilesSize(const std::string& dir);
+
 // The number of calls at the station of StationTable row `station`.
 int CallCount(const TimetableData& data, int station);
 
@@ -26,8 +32,7 @@ Set& LoadedSet(int which, void (*choose)(Set&)) {
   if (!sets[which]) {
     sets[which] = std::make_unique<Set>();
     Set& set = *sets[which];
-    set.loaded =
-        LoadTimetable(set.data, which == 0 ? ProgramDirectory() : LimitsDataDir()) == kLoadComplete;
+    set.loaded = LoadTimetable(set.data, DataDirOf(which)) == kLoadComplete;
     if (set.loaded) choose(set);
   }
   return *sets[which];

@@ -1,5 +1,6 @@
-// Loading the data files at the format's limits: time to status 3 next to the floor of
-// reading the same files and touching every byte, and the memory the tables take.
+// Loading the data files, of the sample and at the format's limits: time to status 3 next
+// to the floor of reading the same files and touching every byte; and the memory the
+// tables take at the limits.
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
@@ -14,15 +15,8 @@
 namespace tavra::bench {
 namespace {
 
-size_t FilesSize() {
-  std::string a, b, e;
-  ReadWholeFile(JoinPath(LimitsDataDir(), kIndexFileName), a, e);
-  ReadWholeFile(JoinPath(LimitsDataDir(), kRecordFileName), b, e);
-  return a.size() + b.size();
-}
-
-void BM_ReadFilesFloor(benchmark::State& state) {
-  const std::string& dir = LimitsDataDir();
+void BM_ReadFilesFloor(benchmark::State& state, int which) {
+  const std::string dir = DataDirOf(which);
   for (auto _ : state) {
     std::string index, records, error;
     ReadWholeFile(JoinPath(dir, kIndexFileName), index, error);
@@ -32,12 +26,13 @@ void BM_ReadFilesFloor(benchmark::State& state) {
     for (char c : index) sum += static_cast<unsigned char>(c);
     benchmark::DoNotOptimize(sum);
   }
-  state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * FilesSize()));
+  state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * DataFilesSize(dir)));
 }
-BENCHMARK(BM_ReadFilesFloor)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK_CAPTURE(BM_ReadFilesFloor, sample, 0)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK_CAPTURE(BM_ReadFilesFloor, generated, 1)->Unit(benchmark::kMillisecond)->UseRealTime();
 
-void BM_LoadToStatus3(benchmark::State& state) {
-  const std::string& dir = LimitsDataDir();
+void BM_LoadToStatus3(benchmark::State& state, int which) {
+  const std::string dir = DataDirOf(which);
   for (auto _ : state) {
     TimetableData data;
     std::thread loader = StartLoader(data, dir);
@@ -45,9 +40,10 @@ void BM_LoadToStatus3(benchmark::State& state) {
     if (data.Status() != kLoadComplete) state.SkipWithError("load failed");
     benchmark::DoNotOptimize(data.Table(StopTable).size());
   }
-  state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * FilesSize()));
+  state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * DataFilesSize(dir)));
 }
-BENCHMARK(BM_LoadToStatus3)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK_CAPTURE(BM_LoadToStatus3, sample, 0)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK_CAPTURE(BM_LoadToStatus3, generated, 1)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 // Memory the loaded tables keep, and the peak while loading, next to the files' size.
 void BM_MemoryAfterLoad(benchmark::State& state) {
@@ -59,7 +55,7 @@ void BM_MemoryAfterLoad(benchmark::State& state) {
     tables = 0;
     for (const RecordTable& t : data.tables) tables += t.MemoryBytes();
   }
-  const double files = static_cast<double>(FilesSize());
+  const double files = static_cast<double>(DataFilesSize(dir));
   // While it converts, the loader also holds both files' bytes; it releases them at the end.
   const double peak = files + static_cast<double>(tables);
   state.counters["files_MiB"] = files / (1 << 20);

@@ -1,18 +1,17 @@
 // What a user of the terminal program waits for: tavra-cli started as a fresh child process
 // for `version`, the busiest station and the busiest pair, on the sample timetable and on
 // the generated one at the format's limits. The time reported is the child's CPU time
-// (user + system, from wait4), with its minor page faults as a counter. (Its peak resident
-// memory cannot be read from wait4: Linux carries the parent's high-water mark across the
-// fork and the exec, so every child would report at least this process's own.) Beside them the
-// floors: an empty start (a usage error, which loads nothing), a child `cat` of both files, and
-// `sqlite3` answering the station query from a database file.
+// (user + system, from wait4), with its minor page faults and its peak resident memory
+// (KiB) as counters; the children are started by a launcher forked before any timetable is
+// loaded (child_launcher.h), so the peak is the child's own. `version` also reports the peak
+// above an empty start's, per byte of the two data files. Beside them the floors: an empty
+// start (a usage error, which loads nothing), a child `cat` of both files, and `sqlite3`
+// answering the station query from a database file.
 #include <benchmark/benchmark.h>
-#include <fcntl.h>
-#include <spawn.h>
-#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -20,6 +19,7 @@
 
 #include "bench_data.h"
 #include "busiest.h"
+#include "child_launcher.h"
 #include "data/loader.h"
 #include "platform/file_io.h"
 #include "platform/program_dir.h"
@@ -27,8 +27,6 @@
 #ifdef TAVRA_BENCH_SQLITE
 #include "sqlite_export.h"
 #endif
-
-extern char** environ;
 
 namespace tavra::bench {
 namespace {
@@ -40,10 +38,6 @@ struct ProcessSet {
   std::string dir;
   std::string database;  // an exported SQLite file, when SQLite is built in
 };
-
-std::string DirOf(int which) {
-  return which == 0 ? ProgramDirectory() : LimitsDataDir();
-}
 
 void Choose(ProcessSet& set) {
   set.busiest = FindBusiest(set.data);
@@ -63,31 +57,8 @@ void Choose(ProcessSet& set) {
 ProcessSet& Data(int which) {
   static bool dirs[2] = {};
   ProcessSet& set = LoadedSet<ProcessSet>(which, Choose);
-  if (!dirs[which]) set.dir = DirOf(which), dirs[which] = true;
+  if (!dirs[which]) set.dir = DataDirOf(which), dirs[which] = true;
   return set;
-}
-
-struct ChildRun {
-  bool started = false;
-  int status = 0;
-  rusage usage{};
-};
-
-// Runs `argv` with its output to /dev/null and waits for it.
-ChildRun RunChild(const std::vector<std::string>& argv) {
-  std::vector<char*> args;
-  for (const std::string& a : argv) args.push_back(const_cast<char*>(a.c_str()));
-  args.push_back(nullptr);
-  posix_spawn_file_actions_t actions;
-  posix_spawn_file_actions_init(&actions);
-  posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
-  posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
-  ChildRun run;
-  pid_t pid = 0;
-  if (posix_spawnp(&pid, args[0], &actions, nullptr, args.data(), environ) == 0)
-    run.started = wait4(pid, &run.status, 0, &run.usage) == pid;
-  posix_spawn_file_actions_destroy(&actions);
-  return run;
 }
 
 double Seconds(const timeval& t) {
@@ -96,7 +67,7 @@ double Seconds(const timeval& t) {
 
 // Each iteration one child; its CPU time is the iteration's time.
 void RunChildren(benchmark::State& state, const std::vector<std::string>& argv, bool mustSucceed) {
-  double faults = 0;
+  double faults = 0, peak = 0;
   for (auto _ : state) {
     const ChildRun run = RunChild(argv);
     if (!run.started || (mustSucceed && !(WIFEXITED(run.status) && WEXITSTATUS(run.status) == 0))) {
@@ -105,13 +76,36 @@ void RunChildren(benchmark::State& state, const std::vector<std::string>& argv, 
     }
     state.SetIterationTime(Seconds(run.usage.ru_utime) + Seconds(run.usage.ru_stime));
     faults += static_cast<double>(run.usage.ru_minflt);
+    peak += static_cast<double>(run.usage.ru_maxrss);
   }
   const double n = static_cast<double>(state.iterations());
   state.counters["minor_faults"] = n > 0 ? faults / n : 0;
+  state.counters["peak_rss_KiB"] = n > 0 ? peak / n : 0;
 }
 
 std::string Cli() {
   return JoinPath(ProgramDirectory(), "tavra-cli");
+}
+
+const std::vector<std::string>& EmptyStart() {
+  static const std::vector<std::string> argv = {Cli(), "--help"};
+  return argv;
+}
+
+// The median peak (KiB) of a few empty starts, measured once per run: what every start
+// costs before it reads a byte of the timetable.
+double EmptyStartPeakKiB() {
+  static const double peak = [] {
+    std::vector<long> peaks;
+    for (int i = 0; i < 5; ++i) {
+      const ChildRun run = RunChild(EmptyStart());
+      if (run.started) peaks.push_back(run.usage.ru_maxrss);
+    }
+    if (peaks.empty()) return 0.0;
+    std::sort(peaks.begin(), peaks.end());
+    return static_cast<double>(peaks[peaks.size() / 2]);
+  }();
+  return peak;
 }
 
 enum class Run { EmptyStart, ReadFiles, Version, Station, Between, SqliteStation };
@@ -131,13 +125,20 @@ void BM_Process(benchmark::State& state, int which, Run what) {
   };
   switch (what) {
     case Run::EmptyStart:
-      return RunChildren(state, {Cli(), "--help"}, false);
+      return RunChildren(state, EmptyStart(), false);
     case Run::ReadFiles:
       return RunChildren(
           state, {"cat", JoinPath(set.dir, kIndexFileName), JoinPath(set.dir, kRecordFileName)},
           true);
-    case Run::Version:
-      return RunChildren(state, with({"version"}), true);
+    case Run::Version: {
+      RunChildren(state, with({"version"}), true);
+      const auto peak = state.counters.find("peak_rss_KiB");
+      const double files = static_cast<double>(DataFilesSize(set.dir));
+      if (peak != state.counters.end() && files > 0)
+        state.counters["rss_over_empty_per_file_byte"] =
+            (peak->second.value - EmptyStartPeakKiB()) * 1024 / files;
+      return;
+    }
     case Run::Station:
       state.SetLabel(Utf16ToUtf8(b.stationName));
       return RunChildren(state, with({"station", Utf16ToUtf8(b.stationName)}), true);

@@ -33,8 +33,9 @@ class HttpClient {
   virtual HttpResponse Get(const HttpRequest& request) = 0;
 };
 
-// The real client (libcurl; certificates of https:// servers are verified). Lives in the
-// tavra_platform_http library, so only the programs that talk to a server link libcurl.
+// The real client (libcurl; certificates of https:// servers are verified). It opens libcurl
+// at the first request, so a run that never goes online never loads it; when it cannot,
+// every request fails with `error` saying so.
 std::unique_ptr<HttpClient> MakeHttpClient();
 
 }  // namespace tavra

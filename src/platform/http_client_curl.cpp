@@ -1,7 +1,4 @@
-#include <curl/curl.h>
-
-#include <mutex>
-
+#include "platform/curl_library.h"
 #include "platform/http_client.h"
 
 namespace tavra {
@@ -43,52 +40,51 @@ size_t OnBody(char* data, size_t size, size_t count, void* user) {
 
 class CurlHttpClient : public HttpClient {
  public:
-  CurlHttpClient() {
-    static std::once_flag once;
-    std::call_once(once, [] { curl_global_init(CURL_GLOBAL_DEFAULT); });
-  }
-
   HttpResponse Get(const HttpRequest& request) override {
     HttpResponse response;
-    CURL* curl = curl_easy_init();
+    const CurlLibrary* lib = SharedCurlLibrary(response.error);
+    if (!lib) return response;
+    CURL* curl = lib->easyInit();
     if (!curl) {
       response.error = "the HTTP client cannot start";
       return response;
     }
     Exchange x{&request, &response};
     curl_slist* headers = nullptr;
-    for (const std::string& h : request.headers) headers = curl_slist_append(headers, h.c_str());
+    for (const std::string& h : request.headers) headers = lib->slistAppend(headers, h.c_str());
     char errorText[CURL_ERROR_SIZE] = {};
 
-    curl_easy_setopt(curl, CURLOPT_URL, request.url.c_str());
-    curl_easy_setopt(curl, CURLOPT_PROTOCOLS_STR, "http,https");
-    curl_easy_setopt(curl, CURLOPT_FOLLOWLOCATION, 0L);
-    curl_easy_setopt(curl, CURLOPT_HTTPGET, 1L);
-    curl_easy_setopt(curl, CURLOPT_HTTP_VERSION,
-                     request.http10 ? CURL_HTTP_VERSION_1_0 : CURL_HTTP_VERSION_NONE);
-    curl_easy_setopt(curl, CURLOPT_HTTPHEADER, headers);
-    curl_easy_setopt(curl, CURLOPT_CONNECTTIMEOUT_MS, request.connectTimeoutMs);
-    curl_easy_setopt(curl, CURLOPT_TIMEOUT_MS, request.totalTimeoutMs);
-    curl_easy_setopt(curl, CURLOPT_NOSIGNAL, 1L);  // timeouts without signals: thread-safe
-    curl_easy_setopt(curl, CURLOPT_NOPROXY, "*");  // the check talks to its server directly
-    curl_easy_setopt(curl, CURLOPT_HEADERFUNCTION, OnHeader);
-    curl_easy_setopt(curl, CURLOPT_HEADERDATA, &x);
-    curl_easy_setopt(curl, CURLOPT_WRITEFUNCTION, OnBody);
-    curl_easy_setopt(curl, CURLOPT_WRITEDATA, &x);
-    curl_easy_setopt(curl, CURLOPT_ERRORBUFFER, errorText);
+    lib->easySetopt(curl, CURLOPT_URL, request.url.c_str());
+    lib->easySetopt(curl, CURLOPT_PROTOCOLS_STR, "http,https");
+    lib->easySetopt(curl, CURLOPT_FOLLOWLOCATION, 0L);
+    lib->easySetopt(curl, CURLOPT_HTTPGET, 1L);
+    // Through the variadic call every number must be a long, as libcurl reads it.
+    lib->easySetopt(
+        curl, CURLOPT_HTTP_VERSION,
+        static_cast<long>(request.http10 ? CURL_HTTP_VERSION_1_0 : CURL_HTTP_VERSION_NONE));
+    lib->easySetopt(curl, CURLOPT_HTTPHEADER, headers);
+    lib->easySetopt(curl, CURLOPT_CONNECTTIMEOUT_MS, request.connectTimeoutMs);
+    lib->easySetopt(curl, CURLOPT_TIMEOUT_MS, request.totalTimeoutMs);
+    lib->easySetopt(curl, CURLOPT_NOSIGNAL, 1L);  // timeouts without signals: thread-safe
+    lib->easySetopt(curl, CURLOPT_NOPROXY, "*");  // the check talks to its server directly
+    lib->easySetopt(curl, CURLOPT_HEADERFUNCTION, OnHeader);
+    lib->easySetopt(curl, CURLOPT_HEADERDATA, &x);
+    lib->easySetopt(curl, CURLOPT_WRITEFUNCTION, OnBody);
+    lib->easySetopt(curl, CURLOPT_WRITEDATA, &x);
+    lib->easySetopt(curl, CURLOPT_ERRORBUFFER, errorText);
 
-    const CURLcode code = curl_easy_perform(curl);
-    curl_easy_getinfo(curl, CURLINFO_RESPONSE_CODE, &response.status);
+    const CURLcode code = lib->easyPerform(curl);
+    lib->easyGetinfo(curl, CURLINFO_RESPONSE_CODE, &response.status);
     if (code == CURLE_OK || (code == CURLE_WRITE_ERROR && response.bodyCut)) {
       response.ok = response.status > 0;
       if (!response.ok) response.error = "no HTTP answer";
     } else if (x.headersTooLong) {
       response.error = "the answer's headers are too long";
     } else {
-      response.error = *errorText ? errorText : curl_easy_strerror(code);
+      response.error = *errorText ? errorText : lib->easyStrerror(code);
     }
-    curl_slist_free_all(headers);
-    curl_easy_cleanup(curl);
+    lib->slistFreeAll(headers);
+    lib->easyCleanup(curl);
     return response;
   }
 };
