@@ -90,12 +90,12 @@ const FareLines& Lines() {
   return *lines;
 }
 
-// What the row builder does for a line before it asks for fares: both calls parsed, the
-// distances and fare distances, the train and its express multiple.
+// What the row builder does for a line before it asks for fares: both calls read and
+// checked, the distances and fare distances, the train and its express multiple.
 void PrepareLine(FareState& q, ResultRow& row, const Line& line) {
   const TimetableData& d = q.m_data;
-  q.m_fromStop = ParseStopRecord(d, GetRecord(d, StopTable, line.first));
-  q.m_toStop = ParseStopRecord(d, GetRecord(d, StopTable, line.second));
+  q.m_fromStop = ReadStop(d, line.first, q.m_damage);
+  q.m_toStop = ReadStop(d, line.second, q.m_damage);
   q.m_pLine = &row;
   row.distanceText = WholeText(q.m_toStop.km - q.m_fromStop.km);
   row.totalFareKm = 0;
@@ -103,7 +103,7 @@ void PrepareLine(FareState& q, ResultRow& row, const Line& line) {
     row.segmentKm[i] = q.m_toStop.fareKm[i] - q.m_fromStop.fareKm[i];
     if (i < 6) row.totalFareKm += row.segmentKm[i];
   }
-  ParseTrainRecord(d, GetRecord(d, TrainTable, ParseLeadingInt(q.m_fromStop.train)), q.m_train);
+  ReadTrain(d, ParseLeadingInt(q.m_fromStop.train), q.m_train, q.m_damage);
   const std::u16string& code = q.m_train[TrainInfo::ClassCode];
   if (code == u"3")
     q.m_nExpressMultiple = 1;

@@ -25,37 +25,8 @@ std::u16string_view CheckedRecord::Fail(const RecordField& field, std::u16string
   return value;
 }
 
-std::u16string_view CheckedRecord::Text(const RecordField& field) const {
-  return Field(record_, field);
-}
-
-std::u16string_view CheckedRecord::Digits(const RecordField& field) const {
-  std::u16string_view text = Field(record_, field);
-  return IsNumberText(text, field.Length()) ? text : Fail(field, text, "is not a number");
-}
-
-int CheckedRecord::Number(const RecordField& field) const {
-  return ParseLeadingInt(Digits(field));
-}
-
-std::u16string_view CheckedRecord::Time(const RecordField& field) const {
-  std::u16string_view text = Field(record_, field);
-  return IsClockTime(text) || IsNoTime(text) ? text : Fail(field, text, "is not a time HHMM");
-}
-
 std::u16string_view CheckedRecord::Day(const RecordField& field) const {
   return Ruled(field, IsDayDigit, "is not a day 0-3");
-}
-
-std::u16string_view CheckedRecord::Row(const RecordField& field, unsigned target,
-                                       bool noneAllowed) const {
-  std::u16string_view text = Field(record_, field);
-  if (noneAllowed && IsNumberText(text, field.Length()) && ParseLeadingInt(text) == AllNines(field))
-    return text;
-  if (!IsNumberText(text, field.Length())) return Fail(field, text, "is not a row number");
-  if (ParseLeadingInt(text) >= data_.Table(target).size())
-    return Fail(field, text, "is beyond the table it refers to");
-  return text;
 }
 
 void CheckedRecord::Range(const RecordField& firstField, const RecordField& lastField,
@@ -71,6 +42,21 @@ std::u16string_view CheckedRecord::Ruled(const RecordField& field,
                                          const char* problem) const {
   std::u16string_view text = Field(record_, field);
   return rule(text) ? text : Fail(field, text, problem);
+}
+
+std::u16string_view CheckedRecord::NotANumber(const RecordField& field) const {
+  return Fail(field, Field(record_, field), "is not a number");
+}
+
+std::u16string_view CheckedRecord::NotATime(const RecordField& field) const {
+  return Fail(field, Field(record_, field), "is not a time HHMM");
+}
+
+std::u16string_view CheckedRecord::NotARow(const RecordField& field, unsigned target) const {
+  std::u16string_view text = Field(record_, field);
+  return IsNumberText(text, field.Length()) && DigitsValue(text) >= data_.Table(target).size()
+             ? Fail(field, text, "is beyond the table it refers to")
+             : Fail(field, text, "is not a row number");
 }
 
 }  // namespace tavra

@@ -94,10 +94,16 @@ StopInfo ReadStop(const TimetableData& data, int row, RecordDamage& damage) {
 void ParseTrainRecord(const TimetableData& data, std::u16string_view record, TrainInfo& train) {
   RecordDamage unreported;
   ParseTrain(data, CheckedRecord(data, TrainTable, -1, record, unreported), train, unreported);
+  train.row = -1;
 }
 
 void ReadTrain(const TimetableData& data, int row, TrainInfo& train, RecordDamage& damage) {
-  ParseTrain(data, CheckedRecord(data, TrainTable, row, damage), train, damage);
+  if (row >= 0 && row == train.row) return;
+  RecordDamage found;
+  ParseTrain(data, CheckedRecord(data, TrainTable, row, found), train, found);
+  // A damaged train is read again each time, so that each query meets its damage.
+  train.row = found.Found() ? -1 : row;
+  if (found.Found() && !damage.Found()) damage = std::move(found);
 }
 
 int ReadRunCall(const TimetableData& data, int runRow, RecordDamage& damage) {

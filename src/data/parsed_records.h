@@ -42,6 +42,9 @@ struct TrainInfo {
     TerminalCall = 32,
   };
   std::array<std::u16string, 33> slots;
+  // The TrainTable row last read into the slots without damage by ReadTrain, or -1: a
+  // line's train is read once although the listing and the row builder both ask for it.
+  int row = -1;
 
   std::u16string& operator[](int slot) { return slots[static_cast<size_t>(slot)]; }
   const std::u16string& operator[](int slot) const { return slots[static_cast<size_t>(slot)]; }
@@ -58,7 +61,8 @@ StopInfo ReadStop(const TimetableData& data, int row, RecordDamage& damage);
 // read being current.
 void ParseTrainRecord(const TimetableData& data, std::u16string_view record, TrainInfo& train);
 // The train at TrainTable `row`, as ParseTrainRecord, every field it fills checked; the
-// first that fails is noted in `damage`.
+// first that fails is noted in `damage`. Nothing is read again when `train` already holds
+// that row.
 void ReadTrain(const TimetableData& data, int row, TrainInfo& train, RecordDamage& damage);
 // The StopTable row of TrainStopTable row `runRow`, checked.
 int ReadRunCall(const TimetableData& data, int runRow, RecordDamage& damage);

@@ -16,8 +16,8 @@ CheckedRecord FindBand(const FareState& q, int km, std::u16string_view tariffCod
   const RecordTable& index = data.Table(FareBandIndexTable);
   const int count = std::min(data.fareBandIndexCount, index.size());
   for (int r = 0; r < count; ++r) {
+    if (Field(index.Record(r), fare_band_index_record::kTariff) != tariffCode) continue;
     const CheckedRecord entry(data, FareBandIndexTable, r, q.m_damage);
-    if (entry.Text(fare_band_index_record::kTariff) != tariffCode) continue;
     int first, last;
     entry.Range(fare_band_index_record::kFirstBand, fare_band_index_record::kLastBand,
                 FareBandTable, first, last);
