@@ -19,7 +19,11 @@ void RecordDamage::Note(unsigned inSection, int inRow, const RecordField& inFiel
 std::string RecordDamage::Text() const {
   std::string text = std::string(kRecordFileName) + ": " + SectionName(section);
   if (row >= 0) text += " record " + std::to_string(row);
-  return text + ": " + field + " \"" + Utf16ToUtf8(value) + "\" " + problem;
+  return text + ": " + FieldText();
+}
+
+std::string RecordDamage::FieldText() const {
+  return std::string(field) + " \"" + Utf16ToUtf8(value) + "\" " + problem;
 }
 
 }  // namespace tavra

@@ -22,6 +22,8 @@ struct RecordDamage {
   void Clear() { *this = RecordDamage{}; }
   // "tavra.sdf: StopTable record 17: departure "23:0D" is not a time HHMM"
   std::string Text() const;
+  // The field part alone: "departure "23:0D" is not a time HHMM"
+  std::string FieldText() const;
 };
 
 }  // namespace tavra

@@ -16,11 +16,6 @@
 namespace tavra::datatool {
 namespace {
 
-// A ride's damage as a problem of its record: the field, its text and why.
-std::string RideProblem(const RecordDamage& damage) {
-  return std::string(damage.field) + " \"" + Utf16ToUtf8(damage.value) + "\" " + damage.problem;
-}
-
 class Checker {
  public:
   explicit Checker(const TimetableData& d) : d_(d) {}
@@ -266,7 +261,7 @@ void Checker::Trains() {
       StopInfo stop = ReadStop(d_, call, fieldDamage);
       if (previousRead && !fieldDamage.Found()) CheckRide(previous, stop, rideDamage);
       previousRead = !fieldDamage.Found();
-      if (rideDamage.Found()) Problem(rideDamage.section, rideDamage.row, RideProblem(rideDamage));
+      if (rideDamage.Found()) Problem(rideDamage.section, rideDamage.row, rideDamage.FieldText());
       previous = std::move(stop);
       if (r == first && origin && Int(TrainTable, t, kOriginCall) != call)
         Problem(TrainTable, t, "the origin call is not the first call of the run");
