@@ -11,7 +11,8 @@ JourneyAnswer FindJourneys(const TimetableData& data, std::u16string_view from,
   ConnectionResult found = SearchConnections(data, from, to, options);
   JourneyAnswer answer;
   answer.error = found.error;
-  if (found.error != ConnectionError::None) return answer;
+  answer.damage = std::move(found.damage);
+  if (found.error != ConnectionError::None || answer.damage.Found()) return answer;
   // A core of its own, so the caller's list and current line stay as they are.
   QueryCore core(data);
   answer.journeys = PriceJourneys(found.journeys, [&](const Ride& ride) {

@@ -1,6 +1,6 @@
 #include "journeys/call_times.h"
 
-#include "data/record_fields.h"
+#include "data/checked_record.h"
 
 namespace tavra {
 namespace {
@@ -21,10 +21,10 @@ int ClockMinutes(std::u16string_view hhmm) {
   return hours * 60 + minutes;
 }
 
-CallTimes ReadCallTimes(std::u16string_view stopRecord) {
-  const int day = ReadInt(stopRecord, stop_record::kDay) * kDayMinutes;
-  const int arrive = ClockMinutes(Field(stopRecord, stop_record::kArrive));
-  const int depart = ClockMinutes(Field(stopRecord, stop_record::kDepart));
+CallTimes ReadCallTimes(const CheckedRecord& stop) {
+  const int day = ParseLeadingInt(stop.Day(stop_record::kDay)) * kDayMinutes;
+  const int arrive = ClockMinutes(stop.Time(stop_record::kArrive));
+  const int depart = ClockMinutes(stop.Time(stop_record::kDepart));
   CallTimes t;
   if (depart >= 0) t.depart = day + depart;
   if (arrive >= 0) {

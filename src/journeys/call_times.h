@@ -4,6 +4,8 @@
 
 namespace tavra {
 
+class CheckedRecord;
+
 inline constexpr int kDayMinutes = 1440;
 
 // "HHMM" in minutes, or -1 for a blank or malformed time.
@@ -17,7 +19,8 @@ struct CallTimes {
 // From a StopTable record: day digit × 1440 + HHMM. A call that arrives before midnight
 // and leaves after it carries the day of its departure, so its arrival is a day earlier
 // than the digit says (the list's running time counts it the same way).
-CallTimes ReadCallTimes(std::u16string_view stopRecord);
+// The times and the day are checked as they are read.
+CallTimes ReadCallTimes(const CheckedRecord& stop);
 
 // The wait from clock time `arrive` to clock time `depart`: the smallest number of minutes
 // of at least `minimum` that lands on the departure's clock time.

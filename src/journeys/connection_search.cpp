@@ -5,8 +5,9 @@
 
 #include <algorithm>
 
+#include "data/checked_record.h"
 #include "data/lookup.h"
-#include "data/record_fields.h"
+#include "data/parsed_records.h"
 #include "journeys/call_times.h"
 #include "journeys/journey_keep.h"
 #include "journeys/station_cities.h"
@@ -21,11 +22,13 @@ struct Call {
   CallTimes times;
 };
 
-// The calls of the trains a search meets, read once each.
+// The calls of the trains a search meets, read once each, every field checked.
 class Runs {
  public:
-  explicit Runs(const TimetableData& data)
-      : data_(data), slot_(static_cast<size_t>(data.Table(TrainTable).size()), -1) {}
+  Runs(const TimetableData& data, RecordDamage& damage)
+      : data_(data),
+        damage_(damage),
+        slot_(static_cast<size_t>(data.Table(TrainTable).size()), -1) {}
 
   const std::vector<Call>& Of(int train) {
     static const std::vector<Call> kNone;
@@ -34,23 +37,22 @@ class Runs {
     if (slot >= 0) return runs_[static_cast<size_t>(slot)];
     slot = static_cast<int>(runs_.size());
     std::vector<Call>& calls = runs_.emplace_back();
-    const std::u16string_view record = data_.Table(TrainTable).Record(train);
-    const RecordTable& order = data_.Table(TrainStopTable);
-    const RecordTable& stops = data_.Table(StopTable);
-    const int first = std::max(0, ReadInt(record, train_record::kFirstRun));
-    const int last = std::min(order.size() - 1, ReadInt(record, train_record::kLastRun));
-    for (int r = first; r <= last; ++r) {
-      const int row = ReadInt(order.Record(r), train_stop_record::kCall);
-      const std::u16string_view stop = stops.Record(row);
-      if (stop.empty()) continue;
-      calls.push_back({row, ReadInt(stop, stop_record::kStation), ReadInt(stop, stop_record::kKm),
-                       ReadCallTimes(stop)});
+    int first = 0, last = -1;
+    CheckedRecord(data_, TrainTable, train, damage_)
+        .Range(train_record::kFirstRun, train_record::kLastRun, TrainStopTable, first, last);
+    for (int r = first; r <= last && !damage_.Found(); ++r) {
+      const int row = ReadRunCall(data_, r, damage_);
+      if (damage_.Found()) break;
+      const CheckedRecord stop(data_, StopTable, row, damage_);
+      calls.push_back({row, ParseLeadingInt(stop.Row(stop_record::kStation, StationTable)),
+                       stop.Number(stop_record::kKm), ReadCallTimes(stop)});
     }
     return runs_[static_cast<size_t>(slot)];
   }
 
  private:
   const TimetableData& data_;
+  RecordDamage& damage_;
   std::vector<int> slot_;
   std::vector<std::vector<Call>> runs_;
 };
@@ -73,15 +75,17 @@ Ride MakeRide(const Call& board, const Call& alight) {
           board.times.depart, alight.times.arrive, alight.km - board.km};
 }
 
-RowRange CallRows(const TimetableData& data, int station) {
-  const std::u16string_view record = data.Table(StationTable).Record(station);
-  const int count = data.Table(StopTable).size();
-  return {std::max(0, ReadInt(record, station_record::kFirstCall)),
-          std::min(count - 1, ReadInt(record, station_record::kLastCall))};
+RowRange CallRows(const TimetableData& data, int station, RecordDamage& damage) {
+  RowRange rows{0, -1};
+  CheckedRecord(data, StationTable, station, damage)
+      .Range(station_record::kFirstCall, station_record::kLastCall, StopTable, rows.first,
+             rows.last);
+  return damage.Found() ? RowRange{0, -1} : rows;
 }
 
-int TrainOf(const TimetableData& data, int row) {
-  return ReadInt(data.Table(StopTable).Record(row), stop_record::kTrain);
+int TrainOf(const TimetableData& data, int row, RecordDamage& damage) {
+  return ParseLeadingInt(
+      CheckedRecord(data, StopTable, row, damage).Row(stop_record::kTrain, TrainTable));
 }
 
 // The place of StopTable row `row` in a run, or -1.
@@ -128,15 +132,15 @@ ConnectionResult SearchConnections(const TimetableData& data, std::u16string_vie
   if (result.error != ConnectionError::None) return result;
   const int fromCity = cities.CityOf(from), toCity = cities.CityOf(to);
 
-  Runs runs(data);
+  Runs runs(data, result.damage);
   JourneyKeeper keeper;
   std::vector<LegEnd> arrivals, departures;
 
   // Legs from the departure: to every change station before the destination's city, and
   // on to the destination itself for the direct trains.
-  const RowRange fromRows = CallRows(data, from);
+  const RowRange fromRows = CallRows(data, from, result.damage);
   for (int i = fromRows.first; i <= fromRows.last; ++i) {
-    const int train = TrainOf(data, i);
+    const int train = TrainOf(data, i, result.damage);
     const std::vector<Call>& run = runs.Of(train);
     const int board = PlaceOf(run, i);
     if (board < 0 || run[static_cast<size_t>(board)].times.depart < 0) continue;
@@ -154,9 +158,9 @@ ConnectionResult SearchConnections(const TimetableData& data, std::u16string_vie
     }
   }
   // Legs to the destination: from every change station after the departure's city.
-  const RowRange toRows = CallRows(data, to);
+  const RowRange toRows = CallRows(data, to, result.damage);
   for (int j = toRows.first; j <= toRows.last; ++j) {
-    const int train = TrainOf(data, j);
+    const int train = TrainOf(data, j, result.damage);
     const std::vector<Call>& run = runs.Of(train);
     const int alight = PlaceOf(run, j);
     if (alight < 0 || run[static_cast<size_t>(alight)].times.arrive < 0) continue;
@@ -169,6 +173,9 @@ ConnectionResult SearchConnections(const TimetableData& data, std::u16string_vie
                             MakeRide(call, run[static_cast<size_t>(alight)])});
     }
   }
+
+  // Journeys over a damaged field could be wrong in any way: none are offered.
+  if (result.damage.Found()) return result;
 
   std::sort(arrivals.begin(), arrivals.end(), ByCityAndClock);
   std::sort(departures.begin(), departures.end(), ByCityAndClock);

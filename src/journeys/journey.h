@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "data/record_damage.h"
 #include "results/result_row.h"
 
 namespace tavra {
@@ -64,6 +65,7 @@ enum class ConnectionError {
 struct ConnectionResult {
   std::vector<JourneyPlan> journeys;
   ConnectionError error = ConnectionError::None;
+  RecordDamage damage;  // the first damaged field the search read; then no journeys
 };
 
 }  // namespace tavra

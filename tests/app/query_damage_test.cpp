@@ -2,8 +2,8 @@
 // the table, the record and the field, and shows no line of its answer.
 #include <gtest/gtest.h>
 
+#include "app/journey_rows.h"
 #include "app/query_core.h"
-#include "app/query_texts.h"
 #include "data/loader.h"
 #include "format/record_layouts.h"
 #include "resources/fixed_texts.h"
@@ -84,6 +84,18 @@ TEST_F(QueryDamage, AStopListOverADamagedCallIsNotShownAndTheListStays) {
   EXPECT_EQ(refused, 1);
   EXPECT_EQ(shown_, lines - 1);  // the other train's stop list opens
   EXPECT_EQ(core_->m_list.RowCount(), lines);
+}
+
+TEST_F(QueryDamage, AConnectionSearchOverADamagedCallOffersNoJourney) {
+  ConnectionOptions options;
+  options.includeDirect = true;
+  ASSERT_FALSE(FindJourneys(*good_, u"北京", u"上海", options).journeys.empty());
+  DamageCall(u"T109", u"天津", stop_record::kDay, "7");  // a call between the two ends
+  const JourneyAnswer answer = FindJourneys(data_, u"北京", u"上海", options);
+  EXPECT_TRUE(answer.journeys.empty());
+  EXPECT_NE(answer.damage.Text().find("StopTable record " + std::to_string(row_) + ": day \"7\""),
+            std::string::npos)
+      << answer.damage.Text();
 }
 
 }  // namespace
