@@ -9,7 +9,6 @@
 #include <vector>
 
 #include "app/query_core.h"
-#include "app/query_texts.h"
 #include "app/transfer_choice.h"
 #include "bench_data.h"
 #include "data/loader.h"
@@ -17,6 +16,7 @@
 #include "data/record_fields.h"
 #include "platform/program_dir.h"
 #include "platform/utf8.h"
+#include "resources/fixed_texts.h"
 #include "results/row_texts.h"
 
 namespace tavra::bench {
@@ -80,7 +80,11 @@ class Consenting : public SilentMessages {
 };
 
 struct Session : CoreSession<Consenting> {
-  explicit Session(Dataset& d) : CoreSession(d.data) {}
+  // Set up for the dataset's station-to-station pair.
+  explicit Session(Dataset& d) : CoreSession(d.data) {
+    controls.from = d.from;
+    controls.to = d.to;
+  }
 };
 
 bool Ready(benchmark::State& state, Dataset& d) {
@@ -108,8 +112,6 @@ void BM_OfferTransfer(benchmark::State& state, int which) {
   Dataset& d = Data(which);
   if (!Ready(state, d)) return;
   Session s(d);
-  s.controls.from = d.from;
-  s.controls.to = d.to;
   s.core.EnableTransferOffer([](QueryCore& core) {
     TransferChoice dialog(core);
     dialog.OnInitDialog();

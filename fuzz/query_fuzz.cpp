@@ -9,9 +9,9 @@
 
 #include "app/query_controls.h"
 #include "app/query_core.h"
-#include "app/query_texts.h"
 #include "fuzz_timetable.h"
 #include "platform/utf8.h"
+#include "resources/fixed_texts.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size) {
   using namespace tavra;

@@ -1,7 +1,6 @@
 #include "app/browser_offer.h"
 
 #include "app/offer_counter.h"
-#include "app/query_texts.h"
 #include "resources/fixed_texts.h"
 #include "resources/publisher.h"
 

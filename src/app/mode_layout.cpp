@@ -1,7 +1,7 @@
 #include "app/mode_layout.h"
 
-#include "app/query_texts.h"
-#include "resources/query_dialog_template.h"
+#include "resources/dialog_templates.h"
+#include "resources/fixed_texts.h"
 
 namespace tavra {
 

@@ -1,9 +1,9 @@
 // The query dialog's station boxes while typing, and its query and reverse buttons.
 #include "app/query_core.h"
-#include "app/query_texts.h"
 #include "data/lookup.h"
 #include "data/record_fields.h"
 #include "data/text_compare.h"
+#include "resources/fixed_texts.h"
 
 namespace tavra {
 namespace {

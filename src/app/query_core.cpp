@@ -1,6 +1,5 @@
 #include "app/query_core.h"
 
-#include "app/query_texts.h"
 #include "data/lookup.h"
 #include "data/record_fields.h"
 #include "platform/user_messages.h"

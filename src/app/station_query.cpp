@@ -1,8 +1,8 @@
 // The station query: trains leaving a station and trains ending there, in time order.
 #include "app/query_core.h"
-#include "app/query_texts.h"
 #include "app/row_range.h"
 #include "data/record_fields.h"
+#include "resources/fixed_texts.h"
 
 namespace tavra {
 

@@ -1,9 +1,9 @@
 // Station to station: direct trains between two stations, or every departure from one, or
 // every arrival at one.
 #include "app/query_core.h"
-#include "app/query_texts.h"
 #include "app/row_range.h"
 #include "data/record_fields.h"
+#include "resources/fixed_texts.h"
 
 namespace tavra {
 

@@ -4,10 +4,10 @@
 #include <string_view>
 
 #include "app/query_core.h"
-#include "app/query_texts.h"
 #include "app/row_range.h"
 #include "data/lookup.h"
 #include "data/record_fields.h"
+#include "resources/fixed_texts.h"
 #include "results/ride_check.h"
 #include "results/row_builder.h"
 #include "results/row_texts.h"

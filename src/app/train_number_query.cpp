@@ -1,11 +1,11 @@
 // The train-number query: every train whose number matches what was typed, from its
 // origin to its terminus.
 #include "app/query_core.h"
-#include "app/query_texts.h"
 #include "app/row_range.h"
 #include "data/lookup.h"
 #include "data/record_fields.h"
 #include "data/text_compare.h"
+#include "resources/fixed_texts.h"
 
 namespace tavra {
 namespace {

@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "app/query_texts.h"
 #include "data/lookup.h"
 #include "data/record_fields.h"
+#include "resources/fixed_texts.h"
 #include "results/row_texts.h"
 
 namespace tavra {

@@ -1,6 +1,5 @@
 #include "app/update_offer.h"
 
-#include "app/query_texts.h"
 #include "resources/fixed_texts.h"
 
 namespace tavra {

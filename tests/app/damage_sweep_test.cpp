@@ -13,9 +13,9 @@
 
 #include "app/query_controls.h"
 #include "app/query_core.h"
-#include "app/query_texts.h"
 #include "data/loader.h"
 #include "platform/utf8.h"
+#include "resources/fixed_texts.h"
 #include "support/test_support.h"
 
 namespace tavra::test {

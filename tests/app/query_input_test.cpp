@@ -4,7 +4,7 @@
 #include <set>
 
 #include "app/query_core.h"
-#include "app/query_texts.h"
+#include "resources/fixed_texts.h"
 #include "support/test_support.h"
 
 namespace tavra {

@@ -3,11 +3,11 @@
 #include <algorithm>
 
 #include "app/query_core.h"
-#include "app/query_texts.h"
 #include "data/loader.h"
 #include "data/lookup.h"
 #include "data/record_fields.h"
 #include "datatool/generator.h"
+#include "resources/fixed_texts.h"
 #include "support/query_core_probe.h"
 #include "support/test_support.h"
 

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "app/query_core.h"
-#include "app/query_texts.h"
 #include "data/record_fields.h"
+#include "resources/fixed_texts.h"
 #include "support/test_support.h"
 
 namespace tavra {

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "app/query_core.h"
-#include "app/query_texts.h"
 #include "app/transfer_choice.h"
 #include "data/record_fields.h"
+#include "resources/fixed_texts.h"
 #include "support/test_support.h"
 
 namespace tavra {

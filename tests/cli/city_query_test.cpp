@@ -3,8 +3,8 @@
 
 #include <gtest/gtest.h>
 
-#include "app/query_texts.h"
 #include "data/loader.h"
+#include "resources/fixed_texts.h"
 #include "support/test_support.h"
 
 namespace tavra {

@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "data/loader.h"
+#include "data/record_fields.h"
 #include "data/text_compare.h"
 #include "support/test_support.h"
 
@@ -44,7 +45,8 @@ TEST(FindStation, BinarySearchByName) {
     ASSERT_TRUE(FindStation(*data, typed, calls)) << std::string(name.begin(), name.end());
     EXPECT_EQ(typed, name);
     for (int r = calls.first; r <= calls.last; ++r)
-      EXPECT_EQ(StationName(*data, GetRecord(*data, StopTable, r).substr(0, 4)), name);
+      EXPECT_EQ(StationName(*data, Field(GetRecord(*data, StopTable, r), stop_record::kStation)),
+                name);
   }
   std::u16string beijing = u"北京";
   FindStation(*data, beijing, calls);

@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "data/loader.h"
+#include "data/record_fields.h"
 #include "datatool/compiler.h"
 #include "datatool/generator.h"
 #include "support/test_support.h"
@@ -132,9 +133,10 @@ TEST(BuildLayout, IndexesAndOrdersTheProgramSearchesBy) {
   const std::u16string letterOrder[] = {u"K1   ", u"T109 ", u"K4   ", u" 7   ",
                                         u"D7   ", u"G7   ", u"W7   "};
   ASSERT_EQ(data->Table(LetterTrainIndex).size(), 7);
-  for (int r = 0; r < 7; ++r) EXPECT_EQ(rec(LetterTrainIndex, r).substr(0, 5), letterOrder[r]) << r;
+  for (int r = 0; r < 7; ++r)
+    EXPECT_EQ(Field(rec(LetterTrainIndex, r), letter_index_record::kKey), letterOrder[r]) << r;
   ASSERT_EQ(data->Table(NumberTrainIndex).size(), 2);
-  EXPECT_EQ(rec(NumberTrainIndex, 0).substr(0, 5), u"1461 ");
+  EXPECT_EQ(Field(rec(NumberTrainIndex, 0), number_index_record::kNumber), u"1461 ");
   EXPECT_EQ(rec(NumberTrainIndex, 1),
             u"6001 0006");  // the train's own row 6, under its second number
   // Digit buckets: number-index rows, then letter-index rows, "9999" where none.
@@ -146,9 +148,10 @@ TEST(BuildLayout, IndexesAndOrdersTheProgramSearchesBy) {
   EXPECT_EQ(rec(KeyLetterTable, 1), u"00000001");
   EXPECT_EQ(rec(KeyLetterTable, 0), u"99999999");
   // Calls at a station by time: 1461 leaves 北京 at 1140, T109 at 2000.
-  EXPECT_EQ(rec(StopTable, 0).substr(0, 4), rec(StopTable, 1).substr(0, 4));
-  EXPECT_EQ(rec(StopTable, 0).substr(18, 4), u"1140");
-  EXPECT_EQ(rec(StopTable, 1).substr(18, 4), u"2000");
+  using stop_record::kDepart, stop_record::kStation;
+  EXPECT_EQ(Field(rec(StopTable, 0), kStation), Field(rec(StopTable, 1), kStation));
+  EXPECT_EQ(Field(rec(StopTable, 0), kDepart), u"1140");
+  EXPECT_EQ(Field(rec(StopTable, 1), kDepart), u"2000");
 }
 
 }  // namespace

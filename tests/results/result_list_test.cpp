@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <random>
 
-#include "app/query_texts.h"
+#include "resources/fixed_texts.h"
 #include "results/list_compare.h"
 #include "results/sort_list_model.h"
 #include "support/test_support.h"

@@ -3,9 +3,9 @@
 #include <climits>
 #include <deque>
 
-#include "app/query_texts.h"
 #include "data/lookup.h"
 #include "data/record_fields.h"
+#include "resources/fixed_texts.h"
 #include "results/row_builder.h"
 #include "results/row_texts.h"
 #include "support/test_support.h"

@@ -2,9 +2,9 @@
 
 #include "app/query_controls.h"
 #include "app/query_core.h"
-#include "app/query_texts.h"
 #include "data/lookup.h"
 #include "platform/user_messages.h"
+#include "resources/fixed_texts.h"
 
 namespace tavra::cli {
 namespace {

@@ -11,12 +11,12 @@
 
 #include "app/journey_rows.h"
 #include "app/query_core.h"
-#include "app/query_texts.h"
 #include "cli_command_runs.h"
 #include "cli_output.h"
 #include "data/lookup.h"
 #include "data/record_fields.h"
 #include "platform/utf8.h"
+#include "resources/fixed_texts.h"
 #include "results/row_texts.h"
 #include "station_argument.h"
 #include "text_width.h"

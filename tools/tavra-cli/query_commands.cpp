@@ -1,11 +1,11 @@
 // The queries of the main dialog as commands: between, train, station.
 #include <cstdio>
 
-#include "app/query_texts.h"
 #include "city_query.h"
 #include "cli_command_runs.h"
 #include "list_output.h"
 #include "platform/utf8.h"
+#include "resources/fixed_texts.h"
 #include "station_argument.h"
 
 namespace tavra::cli {

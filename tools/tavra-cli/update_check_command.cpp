@@ -3,7 +3,6 @@
 #include <cstdio>
 #include <filesystem>
 
-#include "app/query_texts.h"
 #include "cli_command_runs.h"
 #include "cli_output.h"
 #include "online/update_check.h"

@@ -10,7 +10,7 @@
 #include "platform/qt/app_icon.h"
 #include "platform/qt/dialog_builder.h"
 #include "platform/qt/qt_text.h"
-#include "resources/about_dialog_template.h"
+#include "resources/dialog_templates.h"
 #include "resources/publisher.h"
 
 namespace tavra {

@@ -72,4 +72,28 @@ void FillWithList(QDialog* dialog, CSortListCtrl* list) {
   list->setGeometry(r);
 }
 
+ListDialog::ListDialog(QWidget* parent) : QDialog(parent) {
+  setModal(true);
+}
+
+bool ListDialog::OnInitDialog() {
+  if (m_bInitialised) return true;
+  m_bInitialised = true;
+  m_font = SecondaryListFont(this);
+  SetUpSecondaryList(m_list, m_font);
+  FillControls();
+  FitDialogToList(this, m_list, BaseUnitsOf(font()));
+  return true;
+}
+
+int ListDialog::DoModal() {
+  OnInitDialog();
+  return exec();
+}
+
+void ListDialog::resizeEvent(QResizeEvent* event) {
+  QDialog::resizeEvent(event);
+  if (m_list) FillWithList(this, m_list);
+}
+
 }  // namespace tavra

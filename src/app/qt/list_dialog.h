@@ -1,6 +1,7 @@
 #pragma once
-// What the stop-list and transfer dialogs share: the list's font and line height, the
-// dialog units of a dialog whose texts must fit, and a size that shows every column.
+// What the stop-list and transfer dialogs share: a dialog around one list that fills it,
+// the list's font and line height, the dialog units of a dialog whose texts must fit, and
+// a size that shows every column.
 #include <QDialog>
 #include <QFont>
 #include <string_view>
@@ -33,5 +34,24 @@ void GrowToTextHeight(std::initializer_list<QWidget*> controls);
 void FitDialogToList(QDialog* dialog, CSortListCtrl* list, DialogBaseUnits units);
 // The list keeps its place and reaches the dialog's right and bottom edges.
 void FillWithList(QDialog* dialog, CSortListCtrl* list);
+
+// A modal dialog whose list is set up, filled and fitted once, at OnInitDialog.
+class ListDialog : public QDialog {
+ public:
+  bool OnInitDialog();
+  int DoModal();  // OnInitDialog, then modal
+
+  CSortListCtrl* m_list = nullptr;  // made by the derived dialog's template
+  QFont m_font;
+
+ protected:
+  explicit ListDialog(QWidget* parent);
+  // Fills the controls and the list before the dialog is fitted to it.
+  virtual void FillControls() = 0;
+  void resizeEvent(QResizeEvent* event) override;
+
+ private:
+  bool m_bInitialised = false;
+};
 
 }  // namespace tavra

@@ -16,12 +16,11 @@
 #include "app/qt/timetable_app.h"
 #include "app/qt/train_detail_dlg.h"
 #include "app/qt/transfer_dlg.h"
-#include "app/query_texts.h"
 #include "platform/qt/app_icon.h"
 #include "platform/qt/qt_text.h"
 #include "platform/utf8.h"
+#include "resources/dialog_templates.h"
 #include "resources/fixed_texts.h"
-#include "resources/query_dialog_template.h"
 #include "results/qt/sort_header_ctrl.h"
 #include "results/qt/sort_list_ctrl.h"
 

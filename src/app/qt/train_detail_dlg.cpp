@@ -2,16 +2,14 @@
 
 #include <QLabel>
 
-#include "app/qt/list_dialog.h"
 #include "app/stop_list.h"
-#include "resources/detail_dialog_templates.h"
+#include "resources/dialog_templates.h"
 #include "results/qt/sort_list_ctrl.h"
 
 namespace tavra {
 
 CTrainDetailDlg::CTrainDetailDlg(const HandOver& handOver, QWidget* parent)
-    : QDialog(parent), m_handOver(handOver) {
-  setModal(true);
+    : ListDialog(parent), m_handOver(handOver) {
   const res::DialogTemplate& t = res::TrainDetailDialogTemplate();
   const DialogBaseUnits units = FittingUnits(
       this, {{t.Find(res::kIdcDetailTrain)->rect.w, ToQString(StopListTrainLabel(handOver))},
@@ -30,26 +28,10 @@ CTrainDetailDlg::~CTrainDetailDlg() {
   delete m_list;
 }
 
-bool CTrainDetailDlg::OnInitDialog() {
-  if (m_bInitialised) return true;
-  m_bInitialised = true;
-  m_font = SecondaryListFont(this);
-  SetUpSecondaryList(m_list, m_font);
+void CTrainDetailDlg::FillControls() {
   m_trainLabel->setText(ToQString(StopListTrainLabel(m_handOver)));
   m_timeLabel->setText(ToQString(StopListTimeLabel(m_handOver)));
   FillStopList(m_handOver, m_stops);
-  FitDialogToList(this, m_list, BaseUnitsOf(font()));
-  return true;
-}
-
-int CTrainDetailDlg::DoModal() {
-  OnInitDialog();
-  return exec();
-}
-
-void CTrainDetailDlg::resizeEvent(QResizeEvent* event) {
-  QDialog::resizeEvent(event);
-  if (m_list) FillWithList(this, m_list);
 }
 
 }  // namespace tavra

@@ -4,15 +4,13 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "app/qt/list_dialog.h"
 #include "platform/qt/station_choice_box.h"
-#include "resources/detail_dialog_templates.h"
+#include "resources/dialog_templates.h"
 #include "results/qt/sort_list_ctrl.h"
 
 namespace tavra {
 
-CTransferDlg::CTransferDlg(QueryCore& core, QWidget* parent) : QDialog(parent), m_choice(core) {
-  setModal(true);
+CTransferDlg::CTransferDlg(QueryCore& core, QWidget* parent) : ListDialog(parent), m_choice(core) {
   const res::DialogTemplate& t = res::TransferDialogTemplate();
   const DialogBaseUnits units = FittingUnits(
       this, {{t.Find(res::kIdOk)->rect.w, QStringLiteral("确定")},
@@ -43,20 +41,9 @@ CTransferDlg::~CTransferDlg() {
   delete m_list;
 }
 
-bool CTransferDlg::OnInitDialog() {
-  if (m_bInitialised) return true;
-  m_bInitialised = true;
-  m_font = SecondaryListFont(this);
-  SetUpSecondaryList(m_list, m_font);
+void CTransferDlg::FillControls() {
   m_choice.OnInitDialog();
-  FitDialogToList(this, m_list, BaseUnitsOf(font()));
   m_combo->setFocus();
-  return true;
-}
-
-int CTransferDlg::DoModal() {
-  OnInitDialog();
-  return exec();
 }
 
 void CTransferDlg::OnListClick(int row) {
@@ -84,11 +71,6 @@ void CTransferDlg::OnCancel() {
 void CTransferDlg::reject() {
   m_choice.OnCancel();
   QDialog::reject();
-}
-
-void CTransferDlg::resizeEvent(QResizeEvent* event) {
-  QDialog::resizeEvent(event);
-  if (m_list) FillWithList(this, m_list);
 }
 
 }  // namespace tavra

@@ -1,10 +1,9 @@
 #pragma once
 // CTransferDlg, dialog 133: the change stations of the last transfer search, a station box
 // to type one into, OK and Cancel. The rules are TransferChoice's.
-#include <QDialog>
-#include <QFont>
 #include <memory>
 
+#include "app/qt/list_dialog.h"
 #include "app/transfer_choice.h"
 
 class QComboBox;
@@ -12,16 +11,13 @@ class QPushButton;
 
 namespace tavra {
 
-class CSortListCtrl;
 class QtStationChoiceBox;
 
-class CTransferDlg : public QDialog {
+// DoModal gives Accepted when a station was chosen.
+class CTransferDlg : public ListDialog {
  public:
   explicit CTransferDlg(QueryCore& core, QWidget* parent = nullptr);
   ~CTransferDlg() override;
-
-  bool OnInitDialog();
-  int DoModal();  // OnInitDialog, then modal; Accepted when a station was chosen
 
   void OnListClick(int row);
   void OnEditChange();
@@ -30,18 +26,15 @@ class CTransferDlg : public QDialog {
   void reject() override;  // Escape and the window's close button cancel too
 
   TransferChoice m_choice;
-  CSortListCtrl* m_list = nullptr;
   QComboBox* m_combo = nullptr;
   QPushButton* m_ok = nullptr;
   QPushButton* m_cancel = nullptr;
-  QFont m_font;
 
  protected:
-  void resizeEvent(QResizeEvent* event) override;
+  void FillControls() override;
 
  private:
   std::unique_ptr<QtStationChoiceBox> m_box;
-  bool m_bInitialised = false;
 };
 
 }  // namespace tavra

@@ -16,7 +16,7 @@
 
 #include "app/qt/train_detail_dlg.h"
 #include "app/qt/transfer_dlg.h"
-#include "resources/query_dialog_template.h"
+#include "resources/dialog_templates.h"
 #include "results/qt/sort_header_ctrl.h"
 #include "results/qt/sort_list_ctrl.h"
 #include "support/qt/qt_test_support.h"

@@ -14,8 +14,8 @@
 #include <QTreeWidget>
 #include <cstdlib>
 
-#include "app/query_texts.h"
-#include "resources/query_dialog_template.h"
+#include "resources/dialog_templates.h"
+#include "resources/fixed_texts.h"
 #include "results/qt/sort_list_ctrl.h"
 #include "support/qt/qt_test_support.h"
 

@@ -16,9 +16,8 @@
 #include "app/offer_counter.h"
 #include "app/qt/about_dlg.h"
 #include "online/update_check.h"
-#include "resources/about_dialog_template.h"
+#include "resources/dialog_templates.h"
 #include "resources/fixed_texts.h"
-#include "resources/query_dialog_template.h"
 #include "support/http_test_server.h"
 #include "support/qt/qt_test_support.h"
 

@@ -6,9 +6,9 @@
 #include <QApplication>
 #include <QElapsedTimer>
 
-#include "app/query_texts.h"
 #include "data/loader.h"
-#include "resources/query_dialog_template.h"
+#include "resources/dialog_templates.h"
+#include "resources/fixed_texts.h"
 #include "support/qt/qt_test_support.h"
 
 namespace tavra::test {

@@ -10,7 +10,7 @@
 #include <QWidget>
 #include <set>
 
-#include "resources/query_dialog_template.h"
+#include "resources/dialog_templates.h"
 
 namespace tavra {
 namespace {
