@@ -1,7 +1,9 @@
 #include "data/loader.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
+#include <memory>
 
 #include "platform/file_io.h"
 #include "platform/program_dir.h"
@@ -57,35 +59,72 @@ bool CheckFileLayout(std::string_view index, size_t recordFileSize, LoadError& e
   return true;
 }
 
-int32_t LoadTimetableFromBytes(TimetableData& data, std::string_view index,
-                               std::string_view records) {
+namespace {
+
+// The record file's next `n` bytes, or null with the reason set.
+using NextBytes = std::function<const unsigned char*(size_t n, std::string& error)>;
+
+int32_t LoadRecords(TimetableData& data, std::string_view index, size_t recordFileSize,
+                    const NextBytes& next) {
   LoadError error;
-  if (!CheckFileLayout(index, records.size(), error)) return Fail(data, std::move(error));
+  if (!CheckFileLayout(index, recordFileSize, error)) return Fail(data, std::move(error));
 
   data.DataVersionText = Utf8ToUtf16(std::to_string(ReadDataVersion(index)));
   data.LoadStatus.store(kLoadIndexRead, std::memory_order_release);
 
-  const auto* at = reinterpret_cast<const unsigned char*>(records.data());
+  // A GBK byte never makes more than one character: the bytes bound the text buffer, and
+  // what double-byte characters leave of it at the end is never touched.
+  size_t bytes = 0;
+  for (unsigned k = 0; k < kSectionCount; ++k)
+    bytes += static_cast<size_t>(ReadSectionLength(index, k));
+  data.text = PageBuffer(bytes * sizeof(char16_t));
+  char16_t* at = static_cast<char16_t*>(data.text.data());
   for (unsigned k = 0; k < kSectionCount; ++k) {
-    const int count = ReadSectionLength(index, k) / kRecordWidth[k];
+    const int width = kRecordWidth[k];
+    const int count = ReadSectionLength(index, k) / width;
     if (k == StationKeyTable) data.stationCount = count;
     if (k == FareBandIndexTable) data.fareBandIndexCount = count;
     if (k == RateTable) data.rateCount = count;
     if (k == TrainFareTable) data.LoadStatus.store(kLoadTrainsReady, std::memory_order_release);
-    data.tables[k].AssignGbk(at, count, kRecordWidth[k]);
-    at += static_cast<size_t>(count) * static_cast<size_t>(kRecordWidth[k]);
+    RecordTable& table = data.tables[k];
+    table.Start(at, count, width);
+    const int perRun = std::max(1, static_cast<int>(kLoadRunBytes / static_cast<size_t>(width)));
+    for (int done = 0; done < count;) {
+      const int run = std::min(perRun, count - done);
+      std::string reason;
+      const unsigned char* from =
+          next(static_cast<size_t>(run) * static_cast<size_t>(width), reason);
+      if (!from) return Fail(data, {kRecordFileName, reason});
+      table.AppendGbk(from, run);
+      done += run;
+    }
+    at += table.CharsUsed();
   }
   data.LoadStatus.store(kLoadComplete, std::memory_order_release);
   return kLoadComplete;
 }
 
+}  // namespace
+
+int32_t LoadTimetableFromBytes(TimetableData& data, std::string_view index,
+                               std::string_view records) {
+  size_t at = 0;
+  return LoadRecords(data, index, records.size(), [&](size_t n, std::string&) {
+    const auto* bytes = reinterpret_cast<const unsigned char*>(records.data()) + at;
+    at += n;
+    return bytes;
+  });
+}
+
 int32_t LoadTimetable(TimetableData& data, const std::string& dataDir) {
-  std::string index, records, error;
+  std::string index, error;
   if (!ReadWholeFile(JoinPath(dataDir, kIndexFileName), index, error))
     return Fail(data, {kIndexFileName, error});
-  if (!ReadWholeFile(JoinPath(dataDir, kRecordFileName), records, error))
+  FileReader records;
+  if (!records.Open(JoinPath(dataDir, kRecordFileName), error))
     return Fail(data, {kRecordFileName, error});
-  return LoadTimetableFromBytes(data, index, records);
+  return LoadRecords(data, index, records.Size(),
+                     [&](size_t n, std::string& reason) { return records.Next(n, reason); });
 }
 
 std::thread StartLoader(TimetableData& data, std::string dataDir, std::function<void()> finished) {

@@ -15,11 +15,15 @@ inline constexpr const char* kRecordFileName = "tavra.sdf";
 // The version the files of a damaged or erased index show (all four bytes 0xFF); refused by
 // the loader, `tavra-data check` and the compiler.
 inline constexpr int32_t kErasedVersion = -1;
+// The record file is read and decoded in runs of about this many bytes.
+inline constexpr size_t kLoadRunBytes = 256 * 1024;
 
 // Loads `dataDir`/tavra.dll and `dataDir`/tavra.sdf into `data`, publishing progress in
 // data.LoadStatus (1, 2, 3). A missing, unreadable or inconsistent file is found before
 // any table is filled: data.loadError says which file and what is wrong, LoadStatus
-// becomes kLoadFailed and no table is touched. Returns the final status.
+// becomes kLoadFailed and no table is touched. The record file is read in runs, each
+// decoded as it comes, so its bytes never stand whole beside the tables; a file that
+// shrinks while it is read fails the load there. Returns the final status.
 int32_t LoadTimetable(TimetableData& data, const std::string& dataDir);
 
 // The same from the two files' bytes already in memory.

@@ -4,26 +4,29 @@
 
 namespace tavra {
 
-void RecordTable::AssignGbk(const unsigned char* bytes, int count, int width) {
-  const size_t w = static_cast<size_t>(width);
-  chars_.assign(static_cast<size_t>(count) * w, u'\0');
+void RecordTable::Start(char16_t* chars, int count, int width) {
+  chars_ = chars;
   offsets_.clear();
   fixedWidth_ = width;
   count_ = count;
-  size_t used = 0;
-  for (size_t r = 0; r < static_cast<size_t>(count); ++r) {
-    size_t n = DecodeGbk(bytes + r * w, w, chars_.data() + used);
+  filled_ = 0;
+  used_ = 0;
+}
+
+void RecordTable::AppendGbk(const unsigned char* bytes, int records) {
+  const size_t w = static_cast<size_t>(fixedWidth_);
+  for (int r = 0; r < records; ++r, ++filled_) {
+    const size_t n = DecodeGbk(bytes + static_cast<size_t>(r) * w, w, chars_ + used_);
     // Records stay fixed-width until the first one with a double-byte character; from
     // then on each record's start is kept.
     if (n != w && offsets_.empty()) {
-      offsets_.reserve(static_cast<size_t>(count) + 1);
-      for (size_t k = 0; k <= r; ++k) offsets_.push_back(static_cast<uint32_t>(k * w));
+      offsets_.reserve(static_cast<size_t>(count_) + 1);
+      for (size_t k = 0; k <= static_cast<size_t>(filled_); ++k)
+        offsets_.push_back(static_cast<uint32_t>(k * w));
     }
-    used += n;
-    if (!offsets_.empty()) offsets_.push_back(static_cast<uint32_t>(used));
+    used_ += n;
+    if (!offsets_.empty()) offsets_.push_back(static_cast<uint32_t>(used_));
   }
-  chars_.resize(used);
-  chars_.shrink_to_fit();
 }
 
 }  // namespace tavra

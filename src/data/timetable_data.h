@@ -8,11 +8,12 @@
 #include <vector>
 
 #include "format/sections.h"
+#include "platform/page_buffer.h"
 
 namespace tavra {
 
-// One table: its records as UTF-16 texts kept back to back in one buffer, so that a
-// hundred thousand short records cost little more than their characters.
+// One table: its records as UTF-16 texts kept back to back in the timetable's one text
+// buffer, so that a hundred thousand short records cost little more than their characters.
 class RecordTable {
  public:
   int size() const { return count_; }
@@ -21,25 +22,32 @@ class RecordTable {
     if (row < 0 || row >= count_) return {};
     if (offsets_.empty()) {
       size_t w = static_cast<size_t>(fixedWidth_);
-      return {chars_.data() + static_cast<size_t>(row) * w, w};
+      return {chars_ + static_cast<size_t>(row) * w, w};
     }
-    return {chars_.data() + offsets_[static_cast<size_t>(row)],
+    return {chars_ + offsets_[static_cast<size_t>(row)],
             offsets_[static_cast<size_t>(row) + 1] - offsets_[static_cast<size_t>(row)]};
   }
 
-  // Bytes the table holds on the heap.
+  // Bytes the table's characters and record starts take.
   size_t MemoryBytes() const {
-    return chars_.capacity() * sizeof(char16_t) + offsets_.capacity() * sizeof(uint32_t);
+    return used_ * sizeof(char16_t) + offsets_.capacity() * sizeof(uint32_t);
   }
 
-  // Decodes `count` GBK records of `width` bytes each, replacing the table's contents.
-  void AssignGbk(const unsigned char* bytes, int count, int width);
+  // Makes the table one of `count` records of `width` GBK bytes each, to be decoded into
+  // `chars` (room for count × width characters) by AppendGbk.
+  void Start(char16_t* chars, int count, int width);
+  // Decodes the next `records` records from `bytes`.
+  void AppendGbk(const unsigned char* bytes, int records);
+  // Characters decoded so far: a double-byte character takes one.
+  size_t CharsUsed() const { return used_; }
 
  private:
-  std::u16string chars_;
+  char16_t* chars_ = nullptr;      // in TimetableData::text
   std::vector<uint32_t> offsets_;  // empty while every record has `fixedWidth_` characters
   int fixedWidth_ = 0;
   int count_ = 0;
+  int filled_ = 0;
+  size_t used_ = 0;
 };
 
 // LoadStatus values.
@@ -58,6 +66,9 @@ struct LoadError {
 };
 
 struct TimetableData {
+  // Every table's characters, table after table, in one allocation made at the start of a
+  // load: the tables published early stay where they are while the others are decoded.
+  PageBuffer text;
   std::array<RecordTable, kSectionCount> tables;
   // Record counts of sections 0 (the number of stations), 12 and 14.
   int32_t stationCount = 0;

@@ -10,40 +10,80 @@
 
 namespace tavra {
 
-bool ReadWholeFile(const std::string& path, std::string& out, std::string& error) {
-  // Opening a FIFO for reading waits for a writer, for ever: look first, and open without
-  // waiting in case something else takes the file's place in between.
+namespace {
+
+// Opens a regular file for reading: -1 with `error` set otherwise. Opening a FIFO for
+// reading waits for a writer, for ever: look first, and open without waiting in case
+// something else takes the file's place in between.
+int OpenRegularFile(const std::string& path, size_t& size, std::string& error) {
   struct stat st {};
   if (stat(path.c_str(), &st) == 0 && !S_ISREG(st.st_mode)) {
     error = "is not a regular file";
-    return false;
+    return -1;
   }
   int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
   if (fd < 0) {
     error = std::string("cannot be opened: ") + std::strerror(errno);
-    return false;
+    return -1;
   }
   if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
     error = "is not a regular file";
     close(fd);
-    return false;
+    return -1;
   }
   fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) & ~O_NONBLOCK);
-  out.resize(static_cast<size_t>(st.st_size));
+  size = static_cast<size_t>(st.st_size);
+  return fd;
+}
+
+// Reads exactly `n` bytes.
+bool ReadFully(int fd, char* out, size_t n, std::string& error) {
   size_t done = 0;
-  while (done < out.size()) {
-    ssize_t n = read(fd, out.data() + done, out.size() - done);
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) {
-      error = n < 0 ? std::string("cannot be read: ") + std::strerror(errno)
-                    : std::string("changed size while it was read");
-      close(fd);
+  while (done < n) {
+    ssize_t got = read(fd, out + done, n - done);
+    if (got < 0 && errno == EINTR) continue;
+    if (got <= 0) {
+      error = got < 0 ? std::string("cannot be read: ") + std::strerror(errno)
+                      : std::string("changed size while it was read");
       return false;
     }
-    done += static_cast<size_t>(n);
+    done += static_cast<size_t>(got);
   }
-  close(fd);
   return true;
+}
+
+}  // namespace
+
+bool ReadWholeFile(const std::string& path, std::string& out, std::string& error) {
+  size_t size = 0;
+  int fd = OpenRegularFile(path, size, error);
+  if (fd < 0) return false;
+  out.resize(size);
+  const bool ok = ReadFully(fd, out.data(), size, error);
+  close(fd);
+  return ok;
+}
+
+FileReader::~FileReader() {
+  if (fd_ >= 0) close(fd_);
+}
+
+bool FileReader::Open(const std::string& path, std::string& error) {
+  if (fd_ >= 0) close(fd_);
+  fd_ = OpenRegularFile(path, size_, error);
+  return fd_ >= 0;
+}
+
+const unsigned char* FileReader::Next(size_t n, std::string& error) {
+  if (fd_ < 0) {
+    error = "is not open";
+    return nullptr;
+  }
+  if (n > capacity_) {
+    buffer_ = std::make_unique_for_overwrite<unsigned char[]>(n);
+    capacity_ = n;
+  }
+  return ReadFully(fd_, reinterpret_cast<char*>(buffer_.get()), n, error) ? buffer_.get() : nullptr;
 }
 
 bool WriteFileAtomically(const std::string& path, const std::string& data, std::string& error) {

@@ -4,6 +4,10 @@
 #include <cstdint>
 #include <cstring>
 
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
+
 namespace tavra {
 namespace {
 
@@ -50,21 +54,42 @@ const EncodeTable& Encoder() {
   return table;
 }
 
+// Widens the ASCII bytes from `i` on, as many as come before the first other byte or the
+// end; returns the new `i` (and `n`, the characters written).
+inline size_t WidenAscii(const unsigned char* bytes, size_t i, size_t size, char16_t* out,
+                         size_t& n) {
+#ifdef __SSE2__
+  const __m128i zero = _mm_setzero_si128();
+  while (i + 16 <= size) {
+    const __m128i chunk = _mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes + i));
+    if (_mm_movemask_epi8(chunk) != 0) break;
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(out + n), _mm_unpacklo_epi8(chunk, zero));
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(out + n + 8), _mm_unpackhi_epi8(chunk, zero));
+    n += 16;
+    i += 16;
+  }
+#endif
+  while (i + 8 <= size) {
+    uint64_t word;
+    std::memcpy(&word, bytes + i, 8);
+    if (word & 0x8080808080808080ull) break;
+    for (int k = 0; k < 8; ++k) out[n + k] = bytes[i + k];
+    n += 8;
+    i += 8;
+  }
+  return i;
+}
+
 }  // namespace
 
 size_t DecodeGbk(const unsigned char* bytes, size_t size, char16_t* out) {
   size_t n = 0;
   for (size_t i = 0; i < size; ++i) {
-    // Records are mostly ASCII digits: widen eight such bytes at a time.
-    while (i + 8 <= size) {
-      uint64_t word;
-      std::memcpy(&word, bytes + i, 8);
-      if (word & 0x8080808080808080ull) break;
-      for (int k = 0; k < 8; ++k) out[n + k] = bytes[i + k];
-      n += 8;
-      i += 8;
+    // Records are mostly ASCII digits: widen sixteen or eight such bytes at a time.
+    if (bytes[i] < 0x80) {
+      i = WidenAscii(bytes, i, size, out, n);
+      if (i >= size) break;
     }
-    if (i >= size) break;
     unsigned b = bytes[i];
     if (b < 0x80) {
       out[n++] = static_cast<char16_t>(b);

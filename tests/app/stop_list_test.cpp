@@ -3,8 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "app/query_core.h"
-#include "app/query_texts.h"
+#include "data/loader.h"
 #include "data/record_fields.h"
+#include "resources/fixed_texts.h"
 #include "support/test_support.h"
 
 namespace tavra {
@@ -202,33 +203,18 @@ test::Source TwoLongTrains() {
   return s;
 }
 
-// Rewrites `field` of record `row` of an ASCII table; the table is rebuilt from its own
-// characters.
-void Rewrite(TimetableData& data, unsigned section, int row, const RecordField& field,
-             std::u16string_view text) {
-  const RecordTable& table = data.Table(section);
-  std::string bytes;
-  for (int r = 0; r < table.size(); ++r) {
-    std::u16string record(table.Record(r));
-    if (r == row) record.replace(field.pos, field.len, text);
-    for (char16_t c : record) bytes += static_cast<char>(c);
-  }
-  data.tables[section].AssignGbk(reinterpret_cast<const unsigned char*>(bytes.data()), table.size(),
-                                 kRecordWidth[section]);
-}
-
 class LongStopList : public StopList {
  protected:
   LongStopList() : StopList(TwoLongTrains()) {
+    test::PatchedFiles files = test::Patchable(TwoLongTrains());
     const int first = ParseLeadingInt(Field(
         data_->Table(StopTable).Record(test::CallRow(*data_, u"L8", u"站1")), stop_record::kTrain));
-    Rewrite(*data_, TrainTable, first, train_record::kLastRun,
-            ZeroPadded(data_->Table(TrainStopTable).size() - 1, 5));
+    files.Patch(TrainTable, first, train_record::kLastRun,
+                test::U8(ZeroPadded(data_->Table(TrainStopTable).size() - 1, 5)));
     // The joined run leaves 站65 and reaches 站66 as one train would.
-    Rewrite(*data_, StopTable, test::CallRow(*data_, u"L8", u"站65"), stop_record::kDepart,
-            u"0421");
-    Rewrite(*data_, StopTable, test::CallRow(*data_, u"L9", u"站66"), stop_record::kArrive,
-            u"0424");
+    files.Patch(StopTable, test::CallRow(*data_, u"L8", u"站65"), stop_record::kDepart, "0421");
+    files.Patch(StopTable, test::CallRow(*data_, u"L9", u"站66"), stop_record::kArrive, "0424");
+    EXPECT_EQ(LoadTimetableFromBytes(*data_, files.index, files.records), kLoadComplete);
   }
 };
 

@@ -10,6 +10,7 @@
 
 #include "data/lookup.h"
 #include "datatool/generator.h"
+#include "platform/gbk_codec.h"
 #include "support/test_support.h"
 
 namespace tavra {
@@ -50,6 +51,33 @@ TEST(Loader, LoadsEverySectionFromTheFilesAndKeepsTheCounts) {
   // A record with a Chinese name is shorter than its width in bytes; ASCII ones are exact.
   EXPECT_EQ(GetRecord(data, StationTable, 0).size(), 20u + 2u + 6u);
   EXPECT_EQ(GetRecord(data, StationKeyTable, 0).size(), 9u);
+}
+
+// The record file is read and decoded in runs; every record, those that straddle a run's
+// end and the Chinese names among them, must come out as its own bytes decoded alone.
+TEST(Loader, RecordsDecodedInRunsAreEachTheirOwnBytesDecoded) {
+  datatool::DataFiles files;
+  std::vector<datatool::SourceError> errors;
+  ASSERT_TRUE(
+      datatool::CompileSource(datatool::GenerateTimetable({500, 400, 30000, 5}), files, errors));
+  ASSERT_GT(files.records.size(), 3 * kLoadRunBytes);
+  TempDir dir;
+  dir.WriteData(files);
+  TimetableData fromFile, fromBytes;
+  ASSERT_EQ(LoadTimetable(fromFile, dir.path()), kLoadComplete);
+  ASSERT_EQ(LoadTimetableFromBytes(fromBytes, files.index, files.records), kLoadComplete);
+  for (const TimetableData* data : {&fromFile, &fromBytes}) {
+    size_t at = 0;
+    for (unsigned k = 0; k < kSectionCount; ++k) {
+      const size_t w = static_cast<size_t>(kRecordWidth[k]);
+      ASSERT_EQ(static_cast<size_t>(data->Table(k).size()) * w,
+                static_cast<size_t>(SectionLength(files.index, k)));
+      for (int r = 0; r < data->Table(k).size(); ++r, at += w)
+        ASSERT_EQ(data->Table(k).Record(r),
+                  GbkToUtf16(std::string_view(files.records).substr(at, w)))
+            << SectionName(k) << " " << r;
+    }
+  }
 }
 
 TEST(Loader, VersionIsPlainSignedDecimal) {
