@@ -104,7 +104,7 @@ void PrepareLine(FareState& q, ResultRow& row, const Line& line) {
     if (i < 6) row.totalFareKm += row.segmentKm[i];
   }
   ReadTrain(d, ParseLeadingInt(q.m_fromStop.train), q.m_train, q.m_damage);
-  const std::u16string& code = q.m_train[TrainInfo::ClassCode];
+  const std::u16string_view code = q.m_train[TrainInfo::ClassCode];
   if (code == u"3")
     q.m_nExpressMultiple = 1;
   else if (code == u"4")

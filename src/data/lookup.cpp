@@ -7,9 +7,9 @@
 
 namespace tavra {
 
-std::u16string GetRecord(const TimetableData& data, unsigned section, int row) {
+std::u16string_view GetRecord(const TimetableData& data, unsigned section, int row) {
   if (section >= kSectionCount) return {};
-  return std::u16string(data.Table(section).Record(row));
+  return data.Table(section).Record(row);
 }
 
 std::u16string StationName(const TimetableData& data, std::u16string_view number) {

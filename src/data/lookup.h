@@ -8,9 +8,10 @@
 
 namespace tavra {
 
-// A copy of record `row` of `section`; empty for a section above 15 or a row outside the
-// table, so that a bad row number in a damaged file never reads outside a table.
-std::u16string GetRecord(const TimetableData& data, unsigned section, int row);
+// Record `row` of `section`, a view into the loaded table; empty for a section above 15 or a
+// row outside the table, so that a bad row number in a damaged file never reads outside a
+// table.
+std::u16string_view GetRecord(const TimetableData& data, unsigned section, int row);
 
 // The name of a station given its number as text.
 std::u16string StationName(const TimetableData& data, std::u16string_view number);

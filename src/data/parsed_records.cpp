@@ -54,7 +54,7 @@ void ParseTrain(const TimetableData& data, const CheckedRecord& r, TrainInfo& tr
                 RecordDamage& damage) {
   using namespace train_record;
   for (size_t s = 0; s < fare_plan_record::kSegments; ++s)
-    train[TrainInfo::FareKind0 + static_cast<int>(s)].clear();
+    train[TrainInfo::FareKind0 + static_cast<int>(s)] = {};
   train[TrainInfo::Number] = r.Text(kNumber);
   train[TrainInfo::ClassCode] = r.Text(kClass);
   train[TrainInfo::Attributes] =

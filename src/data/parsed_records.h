@@ -8,17 +8,19 @@
 
 namespace tavra {
 
+// The texts of both are views into the loaded tables (or into the record they were parsed
+// from): they copy nothing and stay valid while the data does.
 struct StopInfo {
-  int row = -1;              // StopTable row, when read by its row
-  std::u16string station;    // station number, 4 digits
-  std::u16string train;      // TrainTable row, 4 digits
-  std::u16string seq;        // place in the train's run, 2 digits
-  int32_t km = 0;            // distance from the train's origin
-  std::u16string arrive;     // HHMM, or four blanks at the origin
-  std::u16string depart;     // HHMM, or four blanks at the terminus
-  std::u16string day;        // "0".."3": day of the call counted from the departure day
-  std::u16string runNumber;  // number the train runs under at this call, blank-padded
-  std::u16string fareRow;    // FareDistanceTable row, or "99999"
+  int row = -1;                   // StopTable row, when read by its row
+  std::u16string_view station;    // station number, 4 digits
+  std::u16string_view train;      // TrainTable row, 4 digits
+  std::u16string_view seq;        // place in the train's run, 2 digits
+  int32_t km = 0;                 // distance from the train's origin
+  std::u16string_view arrive;     // HHMM, or four blanks at the origin
+  std::u16string_view depart;     // HHMM, or four blanks at the terminus
+  std::u16string_view day;        // "0".."3": day of the call counted from the departure day
+  std::u16string_view runNumber;  // number the train runs under at this call, blank-padded
+  std::u16string_view fareRow;    // FareDistanceTable row, or "99999"
   std::array<int32_t, 7>
       fareKm{};  // cumulative fare distance per fare segment 0-5, and the surcharge distance
 };
@@ -41,13 +43,13 @@ struct TrainInfo {
     OriginCall = 31,
     TerminalCall = 32,
   };
-  std::array<std::u16string, 33> slots;
+  std::array<std::u16string_view, 33> slots;  // views into the loaded tables
   // The TrainTable row last read into the slots without damage by ReadTrain, or -1: a
   // line's train is read once although the listing and the row builder both ask for it.
   int row = -1;
 
-  std::u16string& operator[](int slot) { return slots[static_cast<size_t>(slot)]; }
-  const std::u16string& operator[](int slot) const { return slots[static_cast<size_t>(slot)]; }
+  std::u16string_view& operator[](int slot) { return slots[static_cast<size_t>(slot)]; }
+  std::u16string_view operator[](int slot) const { return slots[static_cast<size_t>(slot)]; }
 };
 
 StopInfo ParseStopRecord(const TimetableData& data, std::u16string_view record);

@@ -42,7 +42,7 @@ void ComputeLine(FareState& q, FareRun run) {
   if (FareKind(t, 0) == u"1") q.m_nMergedKm = seg[0];
   int unmergedKm = 0;
   for (int k = 1; k <= 5; ++k) {
-    const std::u16string& kind = FareKind(t, k);
+    const std::u16string_view kind = FareKind(t, k);
     if (kind == u"2" || (main && kind == u"6")) {
       q.m_nMergedKm += seg[k];
       if (main) seg[k] = 0;
@@ -95,7 +95,7 @@ void ComputeSoftClassFares(FareState& q) {
 
 void AddSegmentFare(FareState& q, int k) {
   const TrainInfo& t = q.m_train;
-  const std::u16string& kind = FareKind(t, k);
+  const std::u16string_view kind = FareKind(t, k);
   if (k > 0 && kind.empty()) return;
   const int km = q.Line().segmentKm[static_cast<size_t>(k)];
   const double p1 = ReadAmount(t[TrainInfo::PercentA0 + k]);

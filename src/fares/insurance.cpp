@@ -10,8 +10,8 @@ double InsuranceDeduction(const FareState& q, double km) {
   const TariffZone zone = ZoneOf(km);
   const int z = zone.zoneKm;
   double deduction = std::ceil(TariffInsurance(zone.base) * 2) * 0.5;
-  const std::u16string& cls = q.m_train[TrainInfo::ClassCode];
-  const std::u16string& air = q.m_train[TrainInfo::AirCon];
+  const std::u16string_view cls = q.m_train[TrainInfo::ClassCode];
+  const std::u16string_view air = q.m_train[TrainInfo::AirCon];
   // Local trains (class "4") never get the minimum; stopping trains (class "3") only in the
   // narrower band. Air-conditioned class "4" trains of 30 km or less keep the computed
   // deduction too, like every other class "4" journey.

@@ -9,7 +9,7 @@ namespace tavra {
 
 // Attribute character `pos` (0-3) of the train, or 0 when the text is shorter.
 inline char16_t TrainAttribute(const TrainInfo& train, size_t pos) {
-  const std::u16string& a = train[TrainInfo::Attributes];
+  const std::u16string_view a = train[TrainInfo::Attributes];
   return pos < a.size() ? a[pos] : u'\0';
 }
 
@@ -46,7 +46,7 @@ inline bool IsAirConditioned(const TrainInfo& t) {
 }
 
 // The fare kind code of segment k (0-5), as its one-character text.
-inline const std::u16string& FareKind(const TrainInfo& t, int k) {
+inline std::u16string_view FareKind(const TrainInfo& t, int k) {
   return t[TrainInfo::FareKind0 + k];
 }
 

@@ -33,7 +33,7 @@ void Raise(std::u16string& text, double factor) {
 
 }  // namespace
 
-void ApplyTrainRates(FareState& q, std::u16string trainRow) {
+void ApplyTrainRates(FareState& q, std::u16string_view trainRow) {
   const int row = FindRate(q.m_data, trainRow);
   if (row < 0) return;
   const CheckedRecord rate(q.m_data, RateTable, row, q.m_damage);

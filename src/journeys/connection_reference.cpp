@@ -21,8 +21,8 @@ struct ParsedCall {
   int arrive = -1, depart = -1;  // minutes from the train's first midnight, -1 for none
 };
 
-int Hhmm(const std::u16string& t) {
-  if (t.size() != 4 || t.find_first_not_of(u"0123456789") != std::u16string::npos) return -1;
+int Hhmm(std::u16string_view t) {
+  if (t.size() != 4 || t.find_first_not_of(u"0123456789") != std::u16string_view::npos) return -1;
   const int h = ParseLeadingInt(t.substr(0, 2)), m = ParseLeadingInt(t.substr(2, 2));
   return h < 24 && m < 60 ? h * 60 + m : -1;
 }
@@ -102,7 +102,7 @@ ConnectionResult SearchConnectionsByAllPairs(const TimetableData& data,
   std::map<std::u16string, std::vector<ParsedCall>> trains;
   for (int r = 0; r < data.Table(StopTable).size(); ++r) {
     ParsedCall c = Parse(data, r);
-    trains[c.stop.train].push_back(std::move(c));
+    trains[std::u16string(c.stop.train)].push_back(std::move(c));
   }
   for (auto& [train, calls] : trains)
     std::stable_sort(calls.begin(), calls.end(), [](const ParsedCall& a, const ParsedCall& b) {

@@ -58,7 +58,8 @@ int BuildResultRow(FareState& state, ResultRow& row, SortListModel& list, RowSty
     row.trainText = u" " + number;
   } else {
     // The number the train runs under here, and the letter its full number ends in, if any.
-    row.trainText = u" " + from.runNumber;
+    row.trainText = u" ";
+    row.trainText += from.runNumber;
     if (!number.empty() && TextGreater(std::u16string_view(&number.back(), 1), u"9"))
       row.trainText += number.back();
   }

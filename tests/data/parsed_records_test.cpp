@@ -91,12 +91,13 @@ TEST(ParsedRecords, DamagedReferencesReadAsEmptyRecords) {
   EXPECT_EQ(StationName(*data, u"9999"), u"");
   EXPECT_EQ(TrainNumberText(*data, u"abc"), u"T109");  // no digits read as row 0
   // A call whose fare-distance row lies outside the table gets zero distances.
-  std::u16string record = GetRecord(*data, StopTable, 0);
+  std::u16string record(GetRecord(*data, StopTable, 0));
   record.replace(stop_record::kFareRow.pos, stop_record::kFareRow.len, u"54321");
   StopInfo s = ParseStopRecord(*data, record);
   EXPECT_EQ(s.fareKm, (std::array<int32_t, 7>{}));
   // A truncated record gives short or empty fields, never a read past its end.
-  StopInfo cut = ParseStopRecord(*data, record.substr(0, stop_record::kKm.pos + 2));
+  const std::u16string shortRecord = record.substr(0, stop_record::kKm.pos + 2);
+  StopInfo cut = ParseStopRecord(*data, shortRecord);
   EXPECT_EQ(cut.seq.size(), 2u);
   EXPECT_EQ(cut.km, 0);
   EXPECT_TRUE(cut.fareRow.empty());

@@ -70,7 +70,7 @@ TEST(LookupStationFares, PairAndTrainHitsMissesAndStationsWithoutFares) {
     return LookupStationFares(q, f, from, to, q.m_fromStop.train);
   };
   bench.Prepare(u"T1");
-  const std::u16string a = q.m_fromStop.station, b = q.m_toStop.station;
+  const std::u16string_view a = q.m_fromStop.station, b = q.m_toStop.station;
   FareSet f;
   f.expressUnit = 5;
   ASSERT_EQ(lookup(f, a, b), 1);

@@ -13,7 +13,9 @@ namespace {
 struct TariffCase {
   TimetableData data;
   FareState q{data};
-  TariffCase(std::u16string cls, std::u16string attributes, std::u16string air) {
+  std::u16string cls, attributes, air;  // the train's slots view these
+  TariffCase(std::u16string c, std::u16string a, std::u16string f)
+      : cls(std::move(c)), attributes(std::move(a)), air(std::move(f)) {
     q.m_train[TrainInfo::ClassCode] = cls;
     q.m_train[TrainInfo::Attributes] = attributes;
     q.m_train[TrainInfo::AirCon] = air;

@@ -101,7 +101,7 @@ class FareBench {
     }
     ParseTrainRecord(*data_, GetRecord(*data_, TrainTable, ParseLeadingInt(q_.m_fromStop.train)),
                      q_.m_train);
-    const std::u16string& code = q_.m_train[TrainInfo::ClassCode];
+    const std::u16string_view code = q_.m_train[TrainInfo::ClassCode];
     if (code == u"3")
       q_.m_nExpressMultiple = 1;
     else if (code == u"4")

@@ -95,7 +95,7 @@ class Dump {
       train.extra = CharAt(rec, train_record::kExtra, ' ');
       bool planValid = Field(rec, train_record::kFareKind) != train_record::kFarePlanMark ||
                        Valid(TrainFareTable, ReadInt(rec, train_record::kFarePlan), TrainTable, t);
-      ParseTrainRecord(data_, std::u16string(rec), info);
+      ParseTrainRecord(data_, rec, info);
       if (planValid) train.fares.clear();
       for (int s = 0; planValid && s < static_cast<int>(fare_plan_record::kSegments); ++s) {
         std::u16string_view kind = info[TrainInfo::FareKind0 + s];
@@ -127,7 +127,7 @@ class Dump {
         if (!IsNone5(fareField) &&
             !Valid(FareDistanceTable, ParseLeadingInt(fareField), StopTable, stopRow))
           continue;
-        StopInfo stop = ParseStopRecord(data_, std::u16string(stopRec));
+        StopInfo stop = ParseStopRecord(data_, stopRec);
         SourceStop s;
         s.train = train.number;
         s.station = StationName(data_, stop.station);
