@@ -2,7 +2,6 @@
 #include "results/row_builder.h"
 
 #include <array>
-#include <vector>
 
 #include "data/lookup.h"
 #include "data/record_fields.h"
@@ -85,15 +84,12 @@ int BuildResultRow(FareState& state, ResultRow& row, SortListModel& list, RowSty
 
   // The list line's 16 texts, second class before first class.
   const ResultRow& done = row;
-  std::vector<std::u16string> texts;
-  texts.reserve(16);
-  for (const std::u16string* text :
-       {&done.trainText, &done.fromName, &done.departText, &done.toName, &done.arriveText,
-        &done.originTerminal, &done.classText, &done.distanceText, &done.durationText,
-        &done.hardSeat, &done.softSeat, &done.secondClass, &done.firstClass, &done.hardSleeper,
-        &done.softSleeper, &done.sortKey})
-    texts.push_back(*text);
-  const int item = list.AppendRow(std::move(texts));
+  const std::array<std::u16string_view, 16> texts = {
+      done.trainText,    done.fromName,       done.departText,  done.toName,
+      done.arriveText,   done.originTerminal, done.classText,   done.distanceText,
+      done.durationText, done.hardSeat,       done.softSeat,    done.secondClass,
+      done.firstClass,   done.hardSleeper,    done.softSleeper, done.sortKey};
+  const int item = list.AppendRow(texts);
   // A train starting where the traveller boards is shown in red.
   const Color text = done.fromName == done.originName ? kRed : kBlack;
   const int line = list.RowCount() - 1;

@@ -27,14 +27,20 @@ bool SortListModel::SetColumnSpec(std::u16string_view columnText) {
   return true;
 }
 
-int SortListModel::AppendRow(std::vector<std::u16string> texts) {
+int SortListModel::AppendRow(const std::vector<std::u16string>& texts) {
+  std::vector<std::u16string_view> views(texts.begin(), texts.end());
+  return AppendRow(std::span<const std::u16string_view>(views));
+}
+
+int SortListModel::AppendRow(std::span<const std::u16string_view> texts) {
   const size_t n = static_cast<size_t>(m_nColumns);
-  ListRow row;
-  row.texts = std::move(texts);
+  if (static_cast<size_t>(count_) == rows_.size()) rows_.emplace_back();
+  ListRow& row = rows_[static_cast<size_t>(count_++)];
   row.texts.resize(n);
+  for (size_t c = 0; c < n; ++c)
+    row.texts[c].assign(c < texts.size() ? texts[c] : std::u16string_view());
   row.textColors.assign(n, m_crText);
   row.backColors.assign(n, m_crBack);
-  rows_.push_back(std::move(row));
   Changed();
   return RowCount() - 1;
 }
@@ -53,10 +59,11 @@ void SortListModel::SortByColumn(int column, bool ascending) {
   m_bAscending = ascending;
   const size_t c = static_cast<size_t>(column);
   // Stable, so that rows with equal keys keep the order the query produced them in.
-  std::stable_sort(rows_.begin(), rows_.end(), [c, ascending](const ListRow& x, const ListRow& y) {
-    return ascending ? CompareCellTexts(x.texts[c], y.texts[c]) < 0
-                     : CompareCellTexts(y.texts[c], x.texts[c]) < 0;
-  });
+  std::stable_sort(rows_.begin(), rows_.begin() + count_,
+                   [c, ascending](const ListRow& x, const ListRow& y) {
+                     return ascending ? CompareCellTexts(x.texts[c], y.texts[c]) < 0
+                                      : CompareCellTexts(y.texts[c], x.texts[c]) < 0;
+                   });
   Changed();
 }
 
@@ -66,7 +73,7 @@ void SortListModel::OnColumnClick(int column) {
 }
 
 void SortListModel::DeleteAllRows() {
-  rows_.clear();
+  count_ = 0;
   Changed();
 }
 

@@ -3,6 +3,7 @@
 // texts with a text and background colour per cell, and the sort state of header clicks.
 // The result list, the stop list and the transfer list each hold one; a view paints it.
 #include <functional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -30,7 +31,10 @@ class SortListModel {
 
   // Appends a row of one text per column (missing texts are empty, extra ones dropped),
   // every cell in the default colours of this moment. Returns the row's index.
-  int AppendRow(std::vector<std::u16string> texts);
+  int AppendRow(const std::vector<std::u16string>& texts);
+  // The same from views: the texts are copied into a row that keeps its buffers from the
+  // rows deleted before, so that a list filled again allocates almost nothing.
+  int AppendRow(std::span<const std::u16string_view> texts);
 
   // Ignored outside the rows and columns. kDefaultColor stands for the current default.
   void SetCellColors(int row, int column, Color text, Color back);
@@ -41,6 +45,7 @@ class SortListModel {
   // A header click: ascending, or descending when the column was just sorted ascending.
   void OnColumnClick(int column);
 
+  // The rows' buffers are kept for the rows appended next.
   void DeleteAllRows();
 
   // While off, changes are not announced; switching it on announces them once.
@@ -50,7 +55,7 @@ class SortListModel {
   // The defaults follow the system colours; rows already appended keep theirs.
   void SetDefaultColors(Color text, Color back);
 
-  int RowCount() const { return static_cast<int>(rows_.size()); }
+  int RowCount() const { return count_; }
   int ColumnCount() const { return m_nColumns; }
   const std::vector<ListColumn>& Columns() const { return columns_; }
   const ListRow& Row(int row) const { return rows_[static_cast<size_t>(row)]; }
@@ -70,7 +75,8 @@ class SortListModel {
   Color m_crBack = kWhite;
 
   std::vector<ListColumn> columns_;
-  std::vector<ListRow> rows_;
+  std::vector<ListRow> rows_;  // the first count_ are the list's; the rest are spare
+  int count_ = 0;
   bool redraw_ = true;
   std::function<void()> onChange_;
 };
