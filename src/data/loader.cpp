@@ -77,6 +77,8 @@ int32_t LoadRecords(TimetableData& data, std::string_view index, size_t recordFi
   size_t bytes = 0;
   for (unsigned k = 0; k < kSectionCount; ++k)
     bytes += static_cast<size_t>(ReadSectionLength(index, k));
+  // No table of an earlier load may point into the buffer this one replaces.
+  data.tables = {};
   data.text = PageBuffer(bytes * sizeof(char16_t));
   char16_t* at = static_cast<char16_t*>(data.text.data());
   for (unsigned k = 0; k < kSectionCount; ++k) {

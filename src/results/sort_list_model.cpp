@@ -27,7 +27,7 @@ bool SortListModel::SetColumnSpec(std::u16string_view columnText) {
   return true;
 }
 
-int SortListModel::AppendRow(const std::vector<std::u16string>& texts) {
+int SortListModel::AppendRow(std::vector<std::u16string> texts) {
   std::vector<std::u16string_view> views(texts.begin(), texts.end());
   return AppendRow(std::span<const std::u16string_view>(views));
 }

@@ -31,7 +31,7 @@ class SortListModel {
 
   // Appends a row of one text per column (missing texts are empty, extra ones dropped),
   // every cell in the default colours of this moment. Returns the row's index.
-  int AppendRow(const std::vector<std::u16string>& texts);
+  int AppendRow(std::vector<std::u16string> texts);
   // The same from views: the texts are copied into a row that keeps its buffers from the
   // rows deleted before, so that a list filled again allocates almost nothing.
   int AppendRow(std::span<const std::u16string_view> texts);
