@@ -19,6 +19,7 @@
 #include "fares/fare_state.h"
 #include "fares/fare_text.h"
 #include "results/result_row.h"
+#include "results/row_texts.h"
 
 namespace tavra::bench {
 namespace {
@@ -98,20 +99,10 @@ void PrepareLine(FareState& q, ResultRow& row, const Line& line) {
   q.m_toStop = ReadStop(d, line.second, q.m_damage);
   q.m_pLine = &row;
   row.distanceText = WholeText(q.m_toStop.km - q.m_fromStop.km);
-  row.totalFareKm = 0;
-  for (size_t i = 0; i < 7; ++i) {
-    row.segmentKm[i] = q.m_toStop.fareKm[i] - q.m_fromStop.fareKm[i];
-    if (i < 6) row.totalFareKm += row.segmentKm[i];
-  }
+  row.SetFareDistances(q.m_fromStop, q.m_toStop);
   ReadTrain(d, ParseLeadingInt(q.m_fromStop.train), q.m_train, q.m_damage);
-  const std::u16string_view code = q.m_train[TrainInfo::ClassCode];
-  if (code == u"3")
-    q.m_nExpressMultiple = 1;
-  else if (code == u"4")
-    q.m_nExpressMultiple = 0;
-  else if (code.size() == 1 &&
-           std::u16string_view(u"12A8DGH").find(code[0]) != std::u16string_view::npos)
-    q.m_nExpressMultiple = 2;  // other codes keep the multiple of the line before
+  q.m_nExpressMultiple =
+      ClassOf(q.m_train[TrainInfo::ClassCode], q.m_train[TrainInfo::AirCon]).expressMultiple;
 }
 
 // The row builder's fare step: a kind-6 segment after the first keeps six texts of the

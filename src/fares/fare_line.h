@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <string>
 
+#include "data/parsed_records.h"
+
 namespace tavra {
 
 struct FareLine {
@@ -25,6 +27,15 @@ struct FareLine {
   // Per fare segment 0-5 the alighting call's fare distance less the boarding call's;
   // element 6 the distance the extra-distance surcharge is charged on.
   std::array<int32_t, 7> segmentKm{};
+
+  // segmentKm and totalFareKm of a ride from call `from` to call `to`.
+  void SetFareDistances(const StopInfo& from, const StopInfo& to) {
+    totalFareKm = 0;
+    for (size_t i = 0; i < segmentKm.size(); ++i) {
+      segmentKm[i] = to.fareKm[i] - from.fareKm[i];
+      if (i < 6) totalFareKm += segmentKm[i];
+    }
+  }
 
   // Applies op(text, value) to the seven running price texts: the hard seat, the soft
   // seat, the three hard and the two soft berths, each with its class's value.

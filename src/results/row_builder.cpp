@@ -40,11 +40,7 @@ int BuildResultRow(FareState& state, ResultRow& row, SortListModel& list, RowSty
   row.arriveText = ClockText(to.arrive);
   row.durationText = DurationText(RunningMinutes(from, to));
   row.distanceText = DecimalText(to.km - from.km);
-  row.totalFareKm = 0;
-  for (size_t i = 0; i < row.segmentKm.size(); ++i) {
-    row.segmentKm[i] = to.fareKm[i] - from.fareKm[i];
-    if (i < 6) row.totalFareKm += row.segmentKm[i];
-  }
+  row.SetFareDistances(from, to);
 
   ReadTrain(data, ParseLeadingInt(from.train), state.m_train, state.m_damage);
   const TrainInfo& train = state.m_train;

@@ -15,6 +15,7 @@
 #include "fares/fare_text.h"
 #include "platform/utf8.h"
 #include "results/result_row.h"
+#include "results/row_texts.h"
 #include "support/test_support.h"
 
 namespace tavra::test {
@@ -94,21 +95,11 @@ class FareBench {
     ResultRow& r = row();
     q_.m_pLine = &r;
     r.distanceText = WholeText(q_.m_toStop.km - q_.m_fromStop.km);
-    r.totalFareKm = 0;
-    for (size_t i = 0; i < 7; ++i) {
-      r.segmentKm[i] = q_.m_toStop.fareKm[i] - q_.m_fromStop.fareKm[i];
-      if (i < 6) r.totalFareKm += r.segmentKm[i];
-    }
+    r.SetFareDistances(q_.m_fromStop, q_.m_toStop);
     ParseTrainRecord(*data_, GetRecord(*data_, TrainTable, ParseLeadingInt(q_.m_fromStop.train)),
                      q_.m_train);
-    const std::u16string_view code = q_.m_train[TrainInfo::ClassCode];
-    if (code == u"3")
-      q_.m_nExpressMultiple = 1;
-    else if (code == u"4")
-      q_.m_nExpressMultiple = 0;
-    else if (code.size() == 1 &&
-             std::u16string_view(u"12ADH8G").find(code[0]) != std::u16string_view::npos)
-      q_.m_nExpressMultiple = 2;
+    q_.m_nExpressMultiple =
+        ClassOf(q_.m_train[TrainInfo::ClassCode], q_.m_train[TrainInfo::AirCon]).expressMultiple;
   }
 
   // Prepares and prices the line; a train with a kind-6 segment after the first keeps the
