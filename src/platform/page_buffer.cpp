@@ -12,7 +12,7 @@ namespace {
 constexpr size_t kHugePage = size_t{2} << 20;
 }  // namespace
 
-PageBuffer::PageBuffer(size_t bytes) : size_(bytes) {
+PageBuffer::PageBuffer(size_t bytes) {
   if (bytes == 0) return;
   // From the heap, so that a program that loads again gets back memory it already has (the
   // allocator hands a freed block of a size it has seen back without asking the system).
@@ -30,16 +30,13 @@ PageBuffer::PageBuffer(size_t bytes) : size_(bytes) {
 }
 
 PageBuffer::PageBuffer(PageBuffer&& other) noexcept
-    : block_(std::exchange(other.block_, nullptr)),
-      data_(std::exchange(other.data_, nullptr)),
-      size_(std::exchange(other.size_, 0)) {}
+    : block_(std::exchange(other.block_, nullptr)), data_(std::exchange(other.data_, nullptr)) {}
 
 PageBuffer& PageBuffer::operator=(PageBuffer&& other) noexcept {
   if (this != &other) {
     std::free(block_);
     block_ = std::exchange(other.block_, nullptr);
     data_ = std::exchange(other.data_, nullptr);
-    size_ = std::exchange(other.size_, 0);
   }
   return *this;
 }

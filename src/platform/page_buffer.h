@@ -18,12 +18,10 @@ class PageBuffer {
   ~PageBuffer();
 
   void* data() const { return data_; }
-  size_t size() const { return size_; }
 
  private:
   void* block_ = nullptr;  // as the allocator gave it
   void* data_ = nullptr;
-  size_t size_ = 0;
 };
 
 }  // namespace tavra
