@@ -39,7 +39,7 @@ void QueryCore::OfferTransfer() {
   ListBetween();
   // The whole line, prices included, so the second leg reads as one.
   for (int row = firstLegLines; row < m_list.RowCount(); ++row)
-    for (int c = 0; c <= 14; ++c) m_list.SetCellColors(row, c, kRed, kWhite);
+    m_list.SetRowColors(row, 0, 14, kRed, kWhite);
   m_strFromStation = h.m_strFromName;
   m_transferOutcome = TransferOutcome::Listed;
 }

@@ -34,7 +34,7 @@ void QueryCore::QueryStation() {
   if (!FindToStation()) return finish();
   ListTerminating();
   for (int row = departures; row < m_list.RowCount(); ++row)
-    for (int column = 0; column <= 14; ++column) m_list.SetCellColors(row, column, kBlue, kWhite);
+    m_list.SetRowColors(row, 0, 14, kBlue, kWhite);
   // The hidden column holds departure times of departures and arrival times of arrivals.
   m_list.SortByColumn(texts::kSortKeyColumn, true);
   WriteCountLabel();

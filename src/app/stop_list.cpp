@@ -44,7 +44,7 @@ void FillStopList(const HandOver& h, SortListModel& list) {
     const StopLine& s = h.m_stopLines[i];
     const int row = list.AppendRow({u" " + DecimalText(static_cast<int>(i) + 1), s.station,
                                     s.arrival, s.departure, s.day, s.km, s.speed});
-    for (int c = 0; c < 7; ++c) list.SetCellColors(row, c, highlights[i] ? kBlue : kBlack, kWhite);
+    list.SetRowColors(row, 0, 6, highlights[i] ? kBlue : kBlack, kWhite);
   }
 }
 

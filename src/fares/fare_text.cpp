@@ -2,6 +2,8 @@
 
 #include <charconv>
 #include <climits>
+#include <cmath>
+#include <cstdint>
 #include <system_error>
 
 namespace tavra {
@@ -31,6 +33,43 @@ size_t LeadingNumber(std::u16string_view text, char (&out)[32], bool withFractio
   return n;
 }
 
+// The amounts the engine reads back are short unsigned decimals it printed itself; they
+// are read here without a copy. An integer of at most 15 digits and a power of ten up to
+// 10^15 are both exact doubles, so one division rounds correctly, as from_chars does.
+// Anything else (a sign, more digits, no whole part) takes the general reading.
+bool ReadShortDecimal(std::u16string_view text, double& value) {
+  size_t i = 0;
+  while (i < text.size() && (text[i] == u' ' || (text[i] >= u'\t' && text[i] <= u'\r'))) ++i;
+  int64_t digits = 0;
+  int count = 0, fraction = -1;
+  for (; i < text.size(); ++i) {
+    const char16_t c = text[i];
+    if (c >= u'0' && c <= u'9') {
+      if (++count > 15) return false;
+      digits = digits * 10 + (c - u'0');
+      if (fraction >= 0) ++fraction;
+    } else if (c == u'.' && fraction < 0 && count > 0) {
+      fraction = 0;
+    } else {
+      break;
+    }
+  }
+  if (count == 0) return false;
+  static constexpr double kTens[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                     1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+  value = static_cast<double>(digits) / kTens[fraction > 0 ? fraction : 0];
+  return true;
+}
+
+// Writes the decimal digits of `v` (v >= 0) to end at `end`; returns where they start.
+char16_t* DigitsBefore(char16_t* end, uint64_t v) {
+  do {
+    *--end = static_cast<char16_t>(u'0' + v % 10);
+    v /= 10;
+  } while (v > 0);
+  return end;
+}
+
 }  // namespace
 
 double PercentFactor(std::u16string_view percent) {
@@ -44,9 +83,11 @@ int TruncToInt(double v) {
 }
 
 double ReadAmount(std::u16string_view text) {
+  double v = 0;
+  if (ReadShortDecimal(text, v)) return v;
   char buf[32];
   size_t n = LeadingNumber(text, buf, true);
-  double v = 0;
+  v = 0;
   if (std::from_chars(buf, buf + n, v, std::chars_format::fixed).ec != std::errc()) return 0;
   return v;
 }
@@ -62,12 +103,26 @@ int ReadWhole(std::u16string_view text) {
 }
 
 std::u16string WholeText(int v) {
-  char buf[16];
-  auto end = std::to_chars(buf, buf + sizeof buf, v).ptr;
-  return std::u16string(buf, end);
+  char16_t buf[12];
+  char16_t* end = buf + 12;
+  char16_t* p = DigitsBefore(end, v < 0 ? 0 - static_cast<uint64_t>(v) : static_cast<uint64_t>(v));
+  if (v < 0) *--p = u'-';
+  return std::u16string(p, end);
 }
 
 std::u16string OneDecimalText(double v) {
+  // A value that is the nearest double to some r/10 lies far closer to r/10 than the 0.05
+  // that would round it elsewhere, so r is its text: most prices are such tenths.
+  const double tenths = v * 10;
+  if (!std::signbit(v) && tenths < 1e15 && tenths == std::trunc(tenths) && tenths / 10 == v) {
+    char16_t buf[24];
+    char16_t* end = buf + 24;
+    const uint64_t r = static_cast<uint64_t>(tenths);
+    char16_t* p = DigitsBefore(end - 2, r / 10);
+    end[-2] = u'.';
+    end[-1] = static_cast<char16_t>(u'0' + r % 10);
+    return std::u16string(p, end);
+  }
   // to_chars with a precision rounds exactly as printf's "%0.1f" does.
   char buf[400];
   auto end = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::fixed, 1).ptr;

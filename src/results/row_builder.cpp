@@ -89,7 +89,7 @@ int BuildResultRow(FareState& state, ResultRow& row, SortListModel& list, RowSty
   // A train starting where the traveller boards is shown in red.
   const Color text = done.fromName == done.originName ? kRed : kBlack;
   const int line = list.RowCount() - 1;
-  for (int column = 0; column <= 14; ++column) list.SetCellColors(line, column, text, kWhite);
+  list.SetRowColors(line, 0, 14, text, kWhite);
   list.AllowSort(true);
   return item;
 }

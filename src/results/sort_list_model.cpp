@@ -53,6 +53,19 @@ void SortListModel::SetCellColors(int row, int column, Color text, Color back) {
   Changed();
 }
 
+void SortListModel::SetRowColors(int row, int first, int last, Color text, Color back) {
+  if (row < 0 || row >= RowCount()) return;
+  first = std::max(first, 0);
+  last = std::min(last, m_nColumns - 1);
+  if (first > last) return;
+  ListRow& r = rows_[static_cast<size_t>(row)];
+  std::fill(r.textColors.begin() + first, r.textColors.begin() + last + 1,
+            text == kDefaultColor ? m_crText : text);
+  std::fill(r.backColors.begin() + first, r.backColors.begin() + last + 1,
+            back == kDefaultColor ? m_crBack : back);
+  Changed();
+}
+
 void SortListModel::SortByColumn(int column, bool ascending) {
   if (column < 0 || column >= m_nColumns) return;
   m_nSortColumn = column;

@@ -38,6 +38,8 @@ class SortListModel {
 
   // Ignored outside the rows and columns. kDefaultColor stands for the current default.
   void SetCellColors(int row, int column, Color text, Color back);
+  // The same for columns first..last of one row, with one announcement.
+  void SetRowColors(int row, int first, int last, Color text, Color back);
 
   // Sorts stably by `column` (ignored outside the columns) and remembers the sort state.
   void SortByColumn(int column, bool ascending);

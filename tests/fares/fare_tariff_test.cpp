@@ -1,6 +1,10 @@
 // The distance tariff, the insurance deduction and the price texts.
 #include <gtest/gtest.h>
 
+#include <charconv>
+#include <random>
+#include <string>
+
 #include "fares/fare_state.h"
 #include "fares/fare_text.h"
 #include "fares/insurance.h"
@@ -149,6 +153,34 @@ TEST(FareText, RoundTrips) {
   EXPECT_EQ(ReadWhole(u"99999999999"), 2147483647);
   EXPECT_EQ(PercentFactor(u"50"), 1.5);
   EXPECT_EQ(PercentFactor(u"  "), 1.0);
+}
+
+// The short readings and printings must give exactly what from_chars and "%0.1f" give,
+// amounts and sums of amounts alike, or a price would change by where it was computed.
+TEST(FareText, ShortNumbersReadAndPrintAsTheGeneralRoutines) {
+  auto general = [](double v) {
+    char buf[400];
+    return std::string(buf,
+                       std::to_chars(buf, buf + sizeof buf, v, std::chars_format::fixed, 1).ptr);
+  };
+  auto wide = [](const std::string& s) { return std::u16string(s.begin(), s.end()); };
+  std::mt19937_64 random(7);
+  std::uniform_int_distribution<int> tenths(0, 2'000'000);
+  for (int i = 0; i < 20000; ++i) {
+    const double a = tenths(random) / 10.0, b = tenths(random) / 10.0;
+    for (double v : {a, a + b, a * 1.15, a + 0.05, a - b, a * 1e9})
+      ASSERT_EQ(OneDecimalText(v), wide(general(v))) << general(v);
+    const std::string text = std::to_string(tenths(random)) + "." + std::to_string(i % 1000);
+    double expected = 0;
+    std::from_chars(text.data(), text.data() + text.size(), expected);
+    ASSERT_EQ(ReadAmount(wide(text)), expected) << text;
+  }
+  EXPECT_EQ(OneDecimalText(-0.0), u"-0.0");
+  EXPECT_EQ(ReadAmount(u"12."), 12);
+  EXPECT_EQ(ReadAmount(u"-2.5"), -2.5);
+  EXPECT_EQ(ReadAmount(u"1234567890123456.5"), 1234567890123456.5);
+  EXPECT_EQ(WholeText(-2147483647 - 1), u"-2147483648");
+  EXPECT_EQ(WholeText(0), u"0");
 }
 
 }  // namespace

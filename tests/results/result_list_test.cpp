@@ -47,6 +47,10 @@ TEST(ListRows, CellColoursOutsideTheListAreIgnored) {
   list.SetCellColors(0, 1, kDefaultColor, kDefaultColor);  // the default of this moment
   EXPECT_EQ(list.Row(0).textColors[1], kBlue);
   EXPECT_EQ(list.Row(0).backColors[1], kRed);
+  list.SetRowColors(1, 0, 1, kRed, kRed);
+  list.SetRowColors(0, -3, 0, kRed, kWhite);  // a range past either end is cut to the columns
+  list.SetRowColors(0, 1, 9, kBlue, kWhite);
+  EXPECT_EQ(list.Row(0).textColors, (std::vector<Color>{kRed, kBlue}));
 }
 
 TEST(CellComparison, NumbersThenDatesThenTexts) {
