@@ -4,6 +4,7 @@
 
 #include "data/record_fields.h"
 #include "data/text_compare.h"
+#include "fares/fare_text.h"
 
 namespace tavra {
 namespace {
@@ -24,19 +25,7 @@ int Minutes(std::u16string_view hhmm) {
 }  // namespace
 
 std::u16string DecimalText(int value) {
-  // Built backwards in a small buffer: this runs several times for every result line.
-  char16_t buffer[12];
-  char16_t* end = buffer + 12;
-  char16_t* p = end;
-  long long v = value;
-  const bool negative = v < 0;
-  if (negative) v = -v;
-  do {
-    *--p = static_cast<char16_t>(u'0' + v % 10);
-    v /= 10;
-  } while (v > 0);
-  if (negative) *--p = u'-';
-  return std::u16string(p, end);
+  return WholeText(value);
 }
 
 std::u16string ClockText(std::u16string_view hhmm) {
