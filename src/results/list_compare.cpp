@@ -130,11 +130,15 @@ int CompareListText(std::u16string_view a, std::u16string_view b) {
   return 0;
 }
 
-int CompareCellTexts(std::u16string_view a, std::u16string_view b) {
-  const CellKind x = KindOf(a), y = KindOf(b);
-  if (x != y) return x < y ? -1 : 1;
-  if (x == CellKind::Number) return CompareNumberLists(a, b);
-  if (x == CellKind::Date) {
+int CellTextKind(std::u16string_view text) {
+  return static_cast<int>(KindOf(text));
+}
+
+int CompareCellTextsOfKind(std::u16string_view a, int kindA, std::u16string_view b, int kindB) {
+  if (kindA != kindB) return kindA < kindB ? -1 : 1;
+  const CellKind kind = static_cast<CellKind>(kindA);
+  if (kind == CellKind::Number) return CompareNumberLists(a, b);
+  if (kind == CellKind::Date) {
     for (auto [pos, len] : {std::pair<size_t, size_t>{6, 4}, {3, 2}, {0, 2}}) {
       int d = Sign(static_cast<long long>(ParseLeadingInt(Field(a, pos, len))) -
                    ParseLeadingInt(Field(b, pos, len)));
@@ -143,6 +147,10 @@ int CompareCellTexts(std::u16string_view a, std::u16string_view b) {
     return 0;
   }
   return CompareListText(a, b);
+}
+
+int CompareCellTexts(std::u16string_view a, std::u16string_view b) {
+  return CompareCellTextsOfKind(a, CellTextKind(a), b, CellTextKind(b));
 }
 
 }  // namespace tavra

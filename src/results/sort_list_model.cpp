@@ -1,6 +1,7 @@
 #include "results/sort_list_model.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "data/record_fields.h"
 #include "results/list_compare.h"
@@ -71,12 +72,30 @@ void SortListModel::SortByColumn(int column, bool ascending) {
   m_nSortColumn = column;
   m_bAscending = ascending;
   const size_t c = static_cast<size_t>(column);
+  // A row is sixteen texts and their colours: the sort orders indices, each row's kind of
+  // text worked out once, and then moves every row once.
+  const size_t n = static_cast<size_t>(count_);
+  std::vector<int> kinds(n);
+  std::vector<size_t> order(n);
+  for (size_t i = 0; i < n; ++i) {
+    kinds[i] = CellTextKind(rows_[i].texts[c]);
+    order[i] = i;
+  }
   // Stable, so that rows with equal keys keep the order the query produced them in.
-  std::stable_sort(rows_.begin(), rows_.begin() + count_,
-                   [c, ascending](const ListRow& x, const ListRow& y) {
-                     return ascending ? CompareCellTexts(x.texts[c], y.texts[c]) < 0
-                                      : CompareCellTexts(y.texts[c], x.texts[c]) < 0;
-                   });
+  std::stable_sort(order.begin(), order.end(), [&](size_t x, size_t y) {
+    const int d = CompareCellTextsOfKind(rows_[x].texts[c], kinds[x], rows_[y].texts[c], kinds[y]);
+    return ascending ? d < 0 : d > 0;
+  });
+  // Row i takes the row at order[i], one cycle of the permutation at a time; a placed row
+  // is marked by order[k] == k.
+  for (size_t start = 0; start < n; ++start) {
+    if (order[start] == start) continue;
+    ListRow first = std::move(rows_[start]);
+    size_t k = start;
+    for (; order[k] != start; k = std::exchange(order[k], k)) rows_[k] = std::move(rows_[order[k]]);
+    rows_[k] = std::move(first);
+    order[k] = k;
+  }
   Changed();
 }
 

@@ -17,22 +17,22 @@ bool LoadForCli(TimetableData& data, const Options& options) {
 }
 
 CliSession::CliSession(const TimetableData& data, const Options& options)
-    : data_(data), options_(options), core_(data, controls_, messages_), json_(options.format) {}
+    : data_(data), options_(options), json_(options.format) {}
 
 int CliSession::Query(std::u16string_view mode) {
   controls_.mode = mode;
   const int said = messages_.messageCount;
   // A query that stops before its count label stopped on its input, and says why.
-  if (!core_.OnQuery()) {
-    if (core_.Damage().Found()) return kDamagedData;
+  if (!core().OnQuery()) {
+    if (core().Damage().Found()) return kDamagedData;
     if (messages_.messageCount == said)
       std::fprintf(stderr, "tavra-cli: the query did not run on what was given\n");
     return 1;
   }
   if (json_.Active())
-    json_.Add(commandName_, ResultListJson(core_.m_list, controls_.countLabel));
+    json_.Add(commandName_, ResultListJson(core().m_list, controls_.countLabel));
   else
-    PrintResultList(stdout, options_.format, core_.m_list, controls_.countLabel,
+    PrintResultList(stdout, options_.format, core().m_list, controls_.countLabel,
                     ColourWanted(stdout), options_.header, options_.wide);
   return 0;
 }

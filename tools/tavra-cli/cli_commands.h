@@ -1,6 +1,8 @@
 #pragma once
 // Running tavra-cli's commands on loaded tables. The commands of one command line share
 // one query core, so a later command can work on the list an earlier query left.
+#include <optional>
+
 #include "app/query_controls.h"
 #include "app/query_core.h"
 #include "cli_options.h"
@@ -25,7 +27,12 @@ class CliSession {
   int Query(std::u16string_view mode);
   const TimetableData& data() const { return data_; }
   const Options& options() const { return options_; }
-  QueryCore& core() { return core_; }
+  // Built on first use: the commands that only read the tables (version, stations) do not
+  // pay for the query core's store of rows made in advance.
+  QueryCore& core() {
+    if (!core_) core_.emplace(data_, controls_, messages_);
+    return *core_;
+  }
   PlainQueryControls& controls() { return controls_; }
   TerminalMessages& messages() { return messages_; }
   // json and jsonl: each command adds its result here instead of printing it.
@@ -51,7 +58,7 @@ class CliSession {
   const Options& options_;
   TerminalMessages messages_;
   PlainQueryControls controls_;
-  QueryCore core_;
+  std::optional<QueryCore> core_;
   JsonOutput json_;
   std::string commandName_;
 };

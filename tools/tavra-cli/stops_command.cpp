@@ -12,8 +12,8 @@ namespace tavra::cli {
 
 int CliSession::Stops(const Command& command) {
   const std::string& text = command.args[0];
-  const int lines = core_.m_list.RowCount();
-  if (core_.RowCount() == 0 || lines == 0) {
+  const int lines = core().m_list.RowCount();
+  if (core().RowCount() == 0 || lines == 0) {
     std::fprintf(stderr,
                  "stops %s: no result line to show; give a query before it, e.g. "
                  "tavra-cli between 北京 上海 stops 1\n",
@@ -29,12 +29,12 @@ int CliSession::Stops(const Command& command) {
     std::fprintf(stderr, "stops %s: a result line is a number from 1 to %d\n", text.c_str(), lines);
     return 1;
   }
-  if (!core_.OnResultClick(line - 1)) {
-    if (core_.Damage().Found()) return kDamagedData;
+  if (!core().OnResultClick(line - 1)) {
+    if (core().Damage().Found()) return kDamagedData;
     std::fprintf(stderr, "stops %s: no train behind this line\n", text.c_str());
     return 1;
   }
-  const HandOver& h = *core_.m_pApp;
+  const HandOver& h = *core().m_pApp;
   SortListModel list;
   FillStopList(h, list);
   const std::string trainLabel = Utf16ToUtf8(StopListTrainLabel(h));

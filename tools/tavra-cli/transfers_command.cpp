@@ -16,8 +16,8 @@ void CliSession::PrepareTransfer(const Command& command) {
   transferGiven_ = command.Has("--transfer");
   transferStation_ = transferGiven_ ? command.options.at("--transfer") : std::string();
   messages_.presetAnswer = transferGiven_ ? 1 : command.Has("--no-transfer") ? 0 : -1;
-  core_.m_transferOutcome = QueryCore::TransferOutcome::NotOffered;
-  core_.EnableTransferOffer([this](QueryCore& core) {
+  core().m_transferOutcome = QueryCore::TransferOutcome::NotOffered;
+  core().EnableTransferOffer([this](QueryCore& core) {
     if (!transferGiven_) return RunTerminalTransferDialog();
     TransferChoice dialog(core);
     dialog.OnInitDialog();
@@ -32,8 +32,8 @@ int CliSession::FinishTransfer(int queryStatus) {
   messages_.presetAnswer = -1;
   if (queryStatus != 0) return queryStatus;
   // A change asked for and not made (refused, or a station not found) is an input problem.
-  const bool offered = core_.m_transferOutcome != QueryCore::TransferOutcome::NotOffered;
-  return transferGiven_ && offered && core_.m_transferOutcome != QueryCore::TransferOutcome::Listed
+  const bool offered = core().m_transferOutcome != QueryCore::TransferOutcome::NotOffered;
+  return transferGiven_ && offered && core().m_transferOutcome != QueryCore::TransferOutcome::Listed
              ? 1
              : 0;
 }
@@ -41,7 +41,7 @@ int CliSession::FinishTransfer(int queryStatus) {
 // The transfer dialog on the terminal: the candidates, then a station typed until one is
 // accepted; an empty line or the end of input cancels.
 bool CliSession::RunTerminalTransferDialog() {
-  TransferChoice dialog(core_);
+  TransferChoice dialog(core());
   dialog.OnInitDialog();
   PrintListLines(stderr, Format::Table, dialog.m_list, false);
   for (;;) {
@@ -60,9 +60,9 @@ int CliSession::Transfers(const Command& command) {
   std::u16string from, to;
   if (!ResolveStationArgument(data_, command.args[0], from) ||
       !ResolveStationArgument(data_, command.args[1], to) ||
-      !core_.FindTransferStationsBetween(from, to))
-    return core_.Damage().Found() ? kDamagedData : 1;
-  TransferChoice dialog(core_);
+      !core().FindTransferStationsBetween(from, to))
+    return core().Damage().Found() ? kDamagedData : 1;
+  TransferChoice dialog(core());
   dialog.OnInitDialog();
   if (json_.Active())
     json_.Add(commandName_, ResultListJson(dialog.m_list, u""));
