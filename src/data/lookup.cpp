@@ -12,14 +12,22 @@ std::u16string_view GetRecord(const TimetableData& data, unsigned section, int r
   return data.Table(section).Record(row);
 }
 
-std::u16string StationName(const TimetableData& data, std::u16string_view number) {
+std::u16string_view StationNameView(const TimetableData& data, std::u16string_view number) {
   std::u16string_view record = data.Table(StationTable).Record(ParseLeadingInt(number));
-  return std::u16string(TrimRight(Field(record, station_record::kName)));
+  return TrimRight(Field(record, station_record::kName));
+}
+
+std::u16string_view TrainNumberView(const TimetableData& data, std::u16string_view row) {
+  std::u16string_view record = data.Table(TrainTable).Record(ParseLeadingInt(row));
+  return TrimRight(Field(record, train_record::kNumber));
+}
+
+std::u16string StationName(const TimetableData& data, std::u16string_view number) {
+  return std::u16string(StationNameView(data, number));
 }
 
 std::u16string TrainNumberText(const TimetableData& data, std::u16string_view row) {
-  std::u16string_view record = data.Table(TrainTable).Record(ParseLeadingInt(row));
-  return std::u16string(TrimRight(Field(record, train_record::kNumber)));
+  return std::u16string(TrainNumberView(data, row));
 }
 
 int FindStationRow(const TimetableData& data, std::u16string_view name) {

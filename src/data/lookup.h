@@ -17,6 +17,10 @@ std::u16string_view GetRecord(const TimetableData& data, unsigned section, int r
 std::u16string StationName(const TimetableData& data, std::u16string_view number);
 // The full number text of a train given its TrainTable row as text.
 std::u16string TrainNumberText(const TimetableData& data, std::u16string_view row);
+// The same texts as views into the loaded tables, for callers that copy them into a buffer
+// of their own.
+std::u16string_view StationNameView(const TimetableData& data, std::u16string_view number);
+std::u16string_view TrainNumberView(const TimetableData& data, std::u16string_view row);
 
 // An inclusive range of table rows.
 struct RowRange {

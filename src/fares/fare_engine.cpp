@@ -21,7 +21,7 @@ void ClearPrices(FareLine& row) {
 }
 
 void AddBerthFee(std::u16string& text) {
-  text = OneDecimalText(ReadAmount(text) + 10.0);
+  AssignOneDecimalText(text, ReadAmount(text) + 10.0);
 }
 
 void ComputeLine(FareState& q, FareRun run) {

@@ -107,15 +107,15 @@ int ReadWhole(std::u16string_view text) {
   return v > INT_MAX ? INT_MAX : v < INT_MIN ? INT_MIN : static_cast<int>(v);
 }
 
-std::u16string WholeText(int v) {
+void AssignWholeText(std::u16string& out, int v) {
   char16_t buf[12];
   char16_t* end = buf + 12;
   char16_t* p = DigitsBefore(end, v < 0 ? 0 - static_cast<uint64_t>(v) : static_cast<uint64_t>(v));
   if (v < 0) *--p = u'-';
-  return std::u16string(p, end);
+  out.assign(p, end);
 }
 
-std::u16string OneDecimalText(double v) {
+void AssignOneDecimalText(std::u16string& out, double v) {
   // A value that is the nearest double to some r/10 lies far closer to r/10 than the 0.05
   // that would round it elsewhere, so r is its text: most prices are such tenths.
   const double tenths = v * 10;
@@ -126,17 +126,39 @@ std::u16string OneDecimalText(double v) {
     char16_t* p = DigitsBefore(end - 2, r / 10);
     end[-2] = u'.';
     end[-1] = static_cast<char16_t>(u'0' + r % 10);
-    return std::u16string(p, end);
+    out.assign(p, end);
+    return;
   }
   // to_chars with a precision rounds exactly as printf's "%0.1f" does.
   char buf[400];
   auto end = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::fixed, 1).ptr;
-  return std::u16string(buf, end);
+  out.assign(buf, end);
+}
+
+void AssignPriceText(std::u16string& out, double p) {
+  double whole = std::trunc(p);
+  if (p == whole)
+    AssignWholeText(out, TruncToInt(whole));
+  else
+    AssignOneDecimalText(out, p);
+}
+
+std::u16string WholeText(int v) {
+  std::u16string text;
+  AssignWholeText(text, v);
+  return text;
+}
+
+std::u16string OneDecimalText(double v) {
+  std::u16string text;
+  AssignOneDecimalText(text, v);
+  return text;
 }
 
 std::u16string PriceText(double p) {
-  double whole = std::trunc(p);
-  return p == whole ? WholeText(TruncToInt(whole)) : OneDecimalText(p);
+  std::u16string text;
+  AssignPriceText(text, p);
+  return text;
 }
 
 }  // namespace tavra

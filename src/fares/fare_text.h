@@ -37,5 +37,9 @@ std::u16string WholeText(int v);
 std::u16string OneDecimalText(double v);
 // A shown price: "%d" when the amount is whole, else "%0.1f" (24 and 24.5).
 std::u16string PriceText(double p);
+// The same texts written into `out`, whose buffer the fare engine's running texts keep.
+void AssignWholeText(std::u16string& out, int v);
+void AssignOneDecimalText(std::u16string& out, double v);
+void AssignPriceText(std::u16string& out, double p);
 
 }  // namespace tavra

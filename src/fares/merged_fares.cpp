@@ -18,27 +18,29 @@ void ComputeMergedFares(FareState& q) {
   const int x = p.express;
 
   FareLine& row = q.Line();
-  row.hardSeat = WholeText(TruncToInt(a + h + x));
+  AssignWholeText(row.hardSeat, TruncToInt(a + h + x));
   // The multiple-unit amounts are taken as the tariff gives them: no percentage, express
   // or air-conditioning part.
   const char16_t mask = SeatMask(q.m_train);
   if (CarriesSecondClass(mask))
-    row.secondClass = WholeText(TruncToInt(ReadWhole(row.secondClass) + RoundYuan(m.secondClass)));
+    AssignWholeText(row.secondClass,
+                    TruncToInt(ReadWhole(row.secondClass) + RoundYuan(m.secondClass)));
   if (CarriesFirstClass(mask))
-    row.firstClass = WholeText(TruncToInt(ReadWhole(row.firstClass) + RoundYuan(m.firstClass)));
+    AssignWholeText(row.firstClass,
+                    TruncToInt(ReadWhole(row.firstClass) + RoundYuan(m.firstClass)));
   if (CarriesSoftSeat(mask))
-    row.softSeat = WholeText(TruncToInt(ReadWhole(row.softSeat) + a + s + x));
+    AssignWholeText(row.softSeat, TruncToInt(ReadWhole(row.softSeat) + a + s + x));
 
   // Stretches priced for their seats only still count for the berth distance.
   if (q.m_nSeatOnlyKm > 0) BaseFare(q, m, merged + q.m_nSeatOnlyKm);
   auto berth = [&](double amount) { return Scaled(amount - 10, f1, f2) + 10; };
   if (q.m_nAllBerths == 1) {
-    row.hardSleeperUpper = WholeText(TruncToInt(berth(m.hardSleeperUpper) + a + h + x));
-    row.hardSleeperMiddle = WholeText(TruncToInt(berth(m.hardSleeperMiddle) + a + h + x));
-    row.softSleeperUpper = WholeText(TruncToInt(berth(m.softSleeperUpper) + a + s + x));
+    AssignWholeText(row.hardSleeperUpper, TruncToInt(berth(m.hardSleeperUpper) + a + h + x));
+    AssignWholeText(row.hardSleeperMiddle, TruncToInt(berth(m.hardSleeperMiddle) + a + h + x));
+    AssignWholeText(row.softSleeperUpper, TruncToInt(berth(m.softSleeperUpper) + a + s + x));
   }
-  row.hardSleeperLower = WholeText(TruncToInt(berth(m.hardSleeperLower) + a + h + x));
-  row.softSleeperLower = WholeText(TruncToInt(berth(m.softSleeperLower) + a + s + x));
+  AssignWholeText(row.hardSleeperLower, TruncToInt(berth(m.hardSleeperLower) + a + h + x));
+  AssignWholeText(row.softSleeperLower, TruncToInt(berth(m.softSleeperLower) + a + s + x));
 }
 
 }  // namespace tavra

@@ -14,11 +14,11 @@ double Factor(double percent) {
 
 // Adds `v` to a running price text read by its whole part, keeping the truncated sum.
 void AddWhole(std::u16string& text, double v) {
-  text = WholeText(TruncToInt(ReadWhole(text) + v));
+  AssignWholeText(text, TruncToInt(ReadWhole(text) + v));
 }
 // The same, reading the text with its fraction (a fixed fare of "23.5" counts as 23.5).
 void AddExact(std::u16string& text, double v) {
-  text = WholeText(TruncToInt(ReadAmount(text) + v));
+  AssignWholeText(text, TruncToInt(ReadAmount(text) + v));
 }
 
 using AddFn = void (*)(std::u16string&, double);
@@ -142,17 +142,17 @@ void AddStationFareSegment(FareState& q, std::u16string_view fromStation,
   const char16_t mask = SeatMask(q.m_train);
   if (LookupStationFares(q, m, fromStation, toStation, trainRow)) {
     // Fixed fares replace what earlier segments summed; no percentage or supplement applies.
-    row.hardSeat = OneDecimalText(m.hardSeat * 0.1);
-    if (CarriesSecondClass(mask)) row.secondClass = OneDecimalText(m.secondClass * 0.1);
-    if (CarriesFirstClass(mask)) row.firstClass = OneDecimalText(m.firstClass * 0.1);
-    if (CarriesSoftSeat(mask)) row.softSeat = OneDecimalText(m.softSeat * 0.1);
+    AssignOneDecimalText(row.hardSeat, m.hardSeat * 0.1);
+    if (CarriesSecondClass(mask)) AssignOneDecimalText(row.secondClass, m.secondClass * 0.1);
+    if (CarriesFirstClass(mask)) AssignOneDecimalText(row.firstClass, m.firstClass * 0.1);
+    if (CarriesSoftSeat(mask)) AssignOneDecimalText(row.softSeat, m.softSeat * 0.1);
     if (q.m_nAllBerths == 1) {
-      row.hardSleeperUpper = OneDecimalText(m.hardSleeperUpper * 0.1);
-      row.hardSleeperMiddle = OneDecimalText(m.hardSleeperMiddle * 0.1);
-      row.softSleeperUpper = OneDecimalText(m.softSleeperUpper * 0.1);
+      AssignOneDecimalText(row.hardSleeperUpper, m.hardSleeperUpper * 0.1);
+      AssignOneDecimalText(row.hardSleeperMiddle, m.hardSleeperMiddle * 0.1);
+      AssignOneDecimalText(row.softSleeperUpper, m.softSleeperUpper * 0.1);
     }
-    row.hardSleeperLower = OneDecimalText(m.hardSleeperLower * 0.1);
-    row.softSleeperLower = OneDecimalText(m.softSleeperLower * 0.1);
+    AssignOneDecimalText(row.hardSleeperLower, m.hardSleeperLower * 0.1);
+    AssignOneDecimalText(row.softSleeperLower, m.softSleeperLower * 0.1);
     return;
   }
   BaseFare(q, m, km);

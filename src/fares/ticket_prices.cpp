@@ -31,7 +31,7 @@ std::u16string FinishBerths(const FareState& q, const Supplements& sup,
   std::u16string composed;
   for (std::u16string* text : berths) {
     lower = ReadAmount(*text) + sup.ticket + surcharge + extra - q.m_deduction;
-    *text = PriceText(lower);
+    AssignPriceText(*text, lower);
     if (!composed.empty()) composed += u"/";
     composed += *text;
   }

@@ -28,7 +28,7 @@ int FindRate(const TimetableData& data, std::u16string_view trainRow) {
 }
 
 void Raise(std::u16string& text, double factor) {
-  if (!text.empty()) text = WholeText(TruncToInt(RoundYuan(ReadAmount(text) * factor)));
+  if (!text.empty()) AssignWholeText(text, TruncToInt(RoundYuan(ReadAmount(text) * factor)));
 }
 
 }  // namespace

@@ -34,9 +34,10 @@ int BuildResultRow(FareState& state, ResultRow& row, SortListModel& list, RowSty
   const StopInfo& to = state.m_toStop;
 
   CheckRide(from, to, state.m_damage);
-  row.fromName = StationName(data, from.station);
+  // Texts are assigned into the row's own buffers, which it keeps between queries.
+  row.fromName.assign(StationNameView(data, from.station));
   row.departText = ClockText(from.depart);
-  row.toName = StationName(data, to.station);
+  row.toName.assign(StationNameView(data, to.station));
   row.arriveText = ClockText(to.arrive);
   row.durationText = DurationText(RunningMinutes(from, to));
   row.distanceText = DecimalText(to.km - from.km);
@@ -44,17 +45,16 @@ int BuildResultRow(FareState& state, ResultRow& row, SortListModel& list, RowSty
 
   ReadTrain(data, ParseLeadingInt(from.train), state.m_train, state.m_damage);
   const TrainInfo& train = state.m_train;
-  row.originName = StationName(data, train[TrainInfo::OriginStation]);
-  row.terminalName = StationName(data, train[TrainInfo::TerminalStation]);
-  row.originTerminal = row.originName + u"-" + row.terminalName;
+  row.originName.assign(StationNameView(data, train[TrainInfo::OriginStation]));
+  row.terminalName.assign(StationNameView(data, train[TrainInfo::TerminalStation]));
+  row.originTerminal.assign(row.originName).append(u"-").append(row.terminalName);
 
-  const std::u16string number = TrainNumberText(data, from.train);
+  const std::u16string_view number = TrainNumberView(data, from.train);
   if (style.fullTrainNumber) {
-    row.trainText = u" " + number;
+    row.trainText.assign(u" ").append(number);
   } else {
     // The number the train runs under here, and the letter its full number ends in, if any.
-    row.trainText = u" ";
-    row.trainText += from.runNumber;
+    row.trainText.assign(u" ").append(from.runNumber);
     if (!number.empty() && TextGreater(std::u16string_view(&number.back(), 1), u"9"))
       row.trainText += number.back();
   }

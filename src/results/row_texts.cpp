@@ -9,10 +9,16 @@
 namespace tavra {
 namespace {
 
-// The last two characters of "0" + the number.
-std::u16string TwoDigits(int value) {
-  const std::u16string text = u"0" + DecimalText(value);
-  return text.substr(text.size() - 2);
+// The last two characters of "0" + the number, written at `out`.
+void TwoDigits(int value, char16_t* out) {
+  if (value < 0 && value > -10) {
+    out[0] = u'-';
+    out[1] = static_cast<char16_t>(u'0' - value);
+    return;
+  }
+  const long long last = (value < 0 ? -static_cast<long long>(value) : value) % 100;
+  out[0] = static_cast<char16_t>(u'0' + last / 10);
+  out[1] = static_cast<char16_t>(u'0' + last % 10);
 }
 
 int Hours(std::u16string_view hhmm) {
@@ -45,25 +51,27 @@ int RunningMinutes(const StopInfo& boarding, const StopInfo& alighting) {
 
 std::u16string DurationText(int minutes) {
   const int hours = minutes / 60;
-  return TwoDigits(hours) + u":" + TwoDigits(minutes - hours * 60);
+  char16_t text[5] = {0, 0, u':', 0, 0};
+  TwoDigits(hours, text);
+  TwoDigits(minutes - hours * 60, text + 3);
+  return std::u16string(text, 5);
 }
 
 TrainClass ClassOf(std::u16string_view classCode, std::u16string_view airCon) {
-  const std::u16string prefix = airCon == u"1" ? u"新空" : u"";
   struct Entry {
-    std::u16string_view code, name;
+    std::u16string_view code, name, airConName;
     int32_t multiple;
-    bool prefixed;
   };
   static constexpr Entry kClasses[] = {
-      {u"1", u"直达", 2, true},      {u"2", u"特快", 2, true},      {u"A", u"快速", 2, true},
-      {u"3", u"普快", 1, true},      {u"4", u"普客", 0, true},      {u"D", u"动车组", 2, false},
-      {u"8", u"城际高速", 2, false}, {u"G", u"高速动车", 2, false}, {u"H", u"高速动车", 2, false},
+      {u"1", u"直达", u"新空直达", 2},     {u"2", u"特快", u"新空特快", 2},
+      {u"A", u"快速", u"新空快速", 2},     {u"3", u"普快", u"新空普快", 1},
+      {u"4", u"普客", u"新空普客", 0},     {u"D", u"动车组", u"动车组", 2},
+      {u"8", u"城际高速", u"城际高速", 2}, {u"G", u"高速动车", u"高速动车", 2},
+      {u"H", u"高速动车", u"高速动车", 2},
   };
   for (const Entry& e : kClasses)
-    if (classCode == e.code)
-      return {(e.prefixed ? prefix : u"") + std::u16string(e.name), e.multiple};
-  return {std::u16string(classCode), 0};
+    if (classCode == e.code) return {airCon == u"1" ? e.airConName : e.name, e.multiple};
+  return {classCode, 0};
 }
 
 }  // namespace tavra

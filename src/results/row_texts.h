@@ -23,7 +23,7 @@ int RunningMinutes(const StopInfo& boarding, const StopInfo& alighting);
 std::u16string DurationText(int minutes);
 
 struct TrainClass {
-  std::u16string text;
+  std::u16string_view text;  // a fixed text, or the class code itself
   int32_t expressMultiple = 0;
 };
 

@@ -112,6 +112,9 @@ TEST(RowTexts, DecimalTextOfAnyNumber) {
   EXPECT_EQ(DecimalText(-1463), u"-1463");
   EXPECT_EQ(DecimalText(INT_MIN), u"-2147483648");
   EXPECT_EQ(DurationText(-5), u"00:-5");  // a damaged timetable's times, shown as computed
+  EXPECT_EQ(DurationText(-725), u"12:-5");
+  EXPECT_EQ(DurationText(INT_MIN), u"94:-8");
+  EXPECT_EQ(DurationText(6005), u"00:05");
 }
 
 TEST_F(RowBuilder, NamesTimesDistancesAndFareDistances) {
