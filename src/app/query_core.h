@@ -85,7 +85,9 @@ class QueryCore : public FareState {
   // --- Train number and station queries ---
   void QueryTrainNumber();
   void QueryStation();
-  void ListTerminating();  // trains ending at the arrival range's station
+  // Trains ending at the arrival range's station. `callsRead`: this query has read every
+  // call of the range and its train already (the departures of the same station).
+  void ListTerminating(bool callsRead = false);
 
   // --- One result line from m_fromStop, m_toStop and m_nQueryKind ---
   void BuildResultRow();
@@ -191,7 +193,9 @@ class QueryCore : public FareState {
   // Each call of callFirst..callLast with its train's terminal call (ToTerminus: the call
   // boards) or origin call (the call alights); EndingHere keeps only trains ending there.
   enum class RunEnd { ToTerminus, FromOrigin, EndingHere };
-  void ListWholeRuns(int32_t callFirst, int32_t callLast, RunEnd end);
+  void ListWholeRuns(int32_t callFirst, int32_t callLast, RunEnd end, bool callsRead = false);
+  // From the raw fields: the train of StopTable call `row` ends at another station.
+  bool TrainEndsElsewhere(int row) const;
   // Looks `name` up; found: its call range into first..last; not found: says `notFound`.
   bool FindCalls(std::u16string& name, std::u16string_view notFound, int32_t& first, int32_t& last);
   void WriteCountLabel();

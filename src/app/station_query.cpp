@@ -32,7 +32,7 @@ void QueryCore::QueryStation() {
   m_strFromStation.clear();
   m_strToStation = m_strStation;
   if (!FindToStation()) return finish();
-  ListTerminating();
+  ListTerminating(m_nToFirst == m_nFromFirst && m_nToLast == m_nFromLast);
   for (int row = departures; row < m_list.RowCount(); ++row)
     m_list.SetRowColors(row, 0, 14, kBlue, kWhite);
   // The hidden column holds departure times of departures and arrival times of arrivals.

@@ -7,12 +7,25 @@
 
 namespace tavra {
 
-void QueryCore::ListWholeRuns(int32_t callFirst, int32_t callLast, RunEnd end) {
+bool QueryCore::TrainEndsElsewhere(int row) const {
+  const std::u16string_view call = m_data.Table(StopTable).Record(row);
+  const std::u16string_view train =
+      m_data.Table(TrainTable).Record(ParseLeadingInt(Field(call, stop_record::kTrain)));
+  return Field(train, train_record::kTerminalStation) != Field(call, stop_record::kStation);
+}
+
+void QueryCore::ListWholeRuns(int32_t callFirst, int32_t callLast, RunEnd end, bool callsRead) {
   const bool boards = end == RunEnd::ToTerminus;
   const int otherCall = boards ? TrainInfo::TerminalCall : TrainInfo::OriginCall;
   const int otherStation = boards ? TrainInfo::TerminalStation : TrainInfo::OriginStation;
   const auto [first, last] = RowsWithin(m_data.Table(StopTable), callFirst, callLast);
   for (int i = first; i <= last; ++i) {
+    // A call and train read before without damage read the same again, so a call whose train
+    // ends elsewhere is passed over on its raw fields. The last call is read in full, so
+    // that the query leaves the same call and train behind.
+    if (callsRead && end == RunEnd::EndingHere && i < last && !m_damage.Found() &&
+        TrainEndsElsewhere(i))
+      continue;
     StopInfo& here = boards ? m_fromStop : m_toStop;
     here = ParseCall(i);
     ParseTrain(here.train);
@@ -32,8 +45,8 @@ void QueryCore::ListArrivals() {
   ListWholeRuns(m_nToFirst, m_nToLast, RunEnd::FromOrigin);
 }
 
-void QueryCore::ListTerminating() {
-  ListWholeRuns(m_nToFirst, m_nToLast, RunEnd::EndingHere);
+void QueryCore::ListTerminating(bool callsRead) {
+  ListWholeRuns(m_nToFirst, m_nToLast, RunEnd::EndingHere, callsRead);
 }
 
 }  // namespace tavra

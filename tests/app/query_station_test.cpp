@@ -291,6 +291,38 @@ TEST(ListBetween, SameRowsAsTheCrossComparison) {
   EXPECT_GT(rows, 1000);
 }
 
+// After the departures have read a station's calls, the trains ending there are found on
+// raw fields: the same lines and the same state left behind as reading every call again.
+TEST(ListTerminating, CallsReadBeforeGiveTheSameLines) {
+  datatool::DataFiles files;
+  std::vector<datatool::SourceError> errors;
+  ASSERT_TRUE(datatool::CompileSource(
+      datatool::GenerateTimetable({.stations = 24, .trains = 90, .calls = 2400, .seed = 7}), files,
+      errors));
+  TimetableData data;
+  ASSERT_EQ(LoadTimetableFromBytes(data, files.index, files.records), kLoadComplete);
+  QueryCore full(data), shortcut(data);
+  int rows = 0;
+  for (int a = 0; a < data.stationCount; ++a) {
+    const std::u16string_view station = data.Table(StationTable).Record(a);
+    const int first = ReadInt(station, station_record::kFirstCall),
+              last = ReadInt(station, station_record::kLastCall);
+    for (QueryCore* q : {&full, &shortcut}) {
+      q->m_list.DeleteAllRows();
+      q->SetStationRanges(first, last, first, last);
+      q->ListDepartures();
+      q->ListTerminating(q == &shortcut);
+    }
+    ASSERT_EQ(full.m_list.RowCount(), shortcut.m_list.RowCount()) << a;
+    for (int r = 0; r < full.m_list.RowCount(); ++r)
+      ASSERT_EQ(full.m_list.Row(r).texts, shortcut.m_list.Row(r).texts) << a << " row " << r;
+    ASSERT_EQ(full.m_toStop.row, shortcut.m_toStop.row) << a;
+    ASSERT_EQ(full.m_train[TrainInfo::Number], shortcut.m_train[TrainInfo::Number]) << a;
+    rows += full.m_list.RowCount();
+  }
+  EXPECT_GT(rows, 500);
+}
+
 TEST(ListBetween, RangesFromADamagedFileStayInsideTheTable) {
   auto data = test::Load(LineNetwork());
   QueryCore join(*data), cross(*data);
