@@ -252,16 +252,21 @@ TEST_F(StationQueries, TypingOffersStationsOnceTheStationTablesAreThere) {
   EXPECT_EQ(station.dropDowns, 1);
 }
 
-// The join must give exactly the rows of the cross comparison, in the same order, for
-// every pair of stations of a timetable where trains call at stations more than once.
-TEST(ListBetween, SameRowsAsTheCrossComparison) {
+// A generated timetable whose trains call at stations more than once.
+void LoadGenerated(TimetableData& data, uint32_t seed) {
   datatool::DataFiles files;
   std::vector<datatool::SourceError> errors;
   ASSERT_TRUE(datatool::CompileSource(
-      datatool::GenerateTimetable({.stations = 24, .trains = 90, .calls = 2400, .seed = 5}), files,
-      errors));
-  TimetableData data;
+      datatool::GenerateTimetable({.stations = 24, .trains = 90, .calls = 2400, .seed = seed}),
+      files, errors));
   ASSERT_EQ(LoadTimetableFromBytes(data, files.index, files.records), kLoadComplete);
+}
+
+// The join must give exactly the rows of the cross comparison, in the same order, for
+// every pair of stations of a timetable where trains call at stations more than once.
+TEST(ListBetween, SameRowsAsTheCrossComparison) {
+  TimetableData data;
+  ASSERT_NO_FATAL_FAILURE(LoadGenerated(data, 5));
   QueryCore join(data), cross(data);
   int pairs = 0, rows = 0;
   for (int a = 0; a < data.stationCount; ++a)
@@ -294,13 +299,8 @@ TEST(ListBetween, SameRowsAsTheCrossComparison) {
 // After the departures have read a station's calls, the trains ending there are found on
 // raw fields: the same lines and the same state left behind as reading every call again.
 TEST(ListTerminating, CallsReadBeforeGiveTheSameLines) {
-  datatool::DataFiles files;
-  std::vector<datatool::SourceError> errors;
-  ASSERT_TRUE(datatool::CompileSource(
-      datatool::GenerateTimetable({.stations = 24, .trains = 90, .calls = 2400, .seed = 7}), files,
-      errors));
   TimetableData data;
-  ASSERT_EQ(LoadTimetableFromBytes(data, files.index, files.records), kLoadComplete);
+  ASSERT_NO_FATAL_FAILURE(LoadGenerated(data, 7));
   QueryCore full(data), shortcut(data);
   int rows = 0;
   for (int a = 0; a < data.stationCount; ++a) {
