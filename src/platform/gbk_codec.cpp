@@ -24,21 +24,23 @@ static_assert(sizeof kDoubleByteTable / sizeof kDoubleByteTable[0] ==
 // Code page 936 puts the euro sign on the single byte 0x80.
 constexpr char16_t kEuro = 0x20AC;
 
-bool IsLead(unsigned b) {
+constexpr bool IsLead(unsigned b) {
   return b >= kFirstLead && b <= kLastLead;
 }
-bool IsTrail(unsigned b) {
+constexpr bool IsTrail(unsigned b) {
   return b >= kFirstTrail && b <= kLastTrail && b != 0x7F;
 }
 
-uint16_t LookUp(unsigned lead, unsigned trail) {
+constexpr uint16_t LookUp(unsigned lead, unsigned trail) {
   return kDoubleByteTable[(lead - kFirstLead) * kTrailCount + (trail - kFirstTrail)];
 }
 
 // UTF-16 unit -> GBK code (one byte when below 0x100, otherwise lead<<8|trail); 0: none.
+// Worked out by the compiler: a table built at run time would cost every process that
+// looks a station up 128 KiB of fresh pages.
 struct EncodeTable {
   std::array<uint16_t, 0x10000> code{};
-  EncodeTable() {
+  constexpr EncodeTable() {
     for (unsigned c = 0; c < 0x80; ++c) code[c] = static_cast<uint16_t>(c);
     code[kEuro] = 0x80;
     for (unsigned lead = kFirstLead; lead <= kLastLead; ++lead)
@@ -49,9 +51,10 @@ struct EncodeTable {
   }
 };
 
+constexpr EncodeTable kEncoder;
+
 const EncodeTable& Encoder() {
-  static const EncodeTable table;
-  return table;
+  return kEncoder;
 }
 
 // Widens the ASCII bytes from `i` on, as many as come before the first other byte or the
