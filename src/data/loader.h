@@ -16,7 +16,7 @@ inline constexpr const char* kRecordFileName = "tavra.sdf";
 // the loader, `tavra-data check` and the compiler.
 inline constexpr int32_t kErasedVersion = -1;
 // The record file is read and decoded in runs of about this many bytes.
-inline constexpr size_t kLoadRunBytes = 64 * 1024;
+inline constexpr size_t kLoadRunBytes = 256 * 1024;
 
 // Loads `dataDir`/tavra.dll and `dataDir`/tavra.sdf into `data`, publishing progress in
 // data.LoadStatus (1, 2, 3). A missing, unreadable or inconsistent file is found before
