@@ -27,10 +27,14 @@ std::u16string_view TrimRight(std::u16string_view text) {
   return text.substr(0, n);
 }
 
-std::u16string_view Trim(std::u16string_view text) {
+std::u16string_view TrimLeft(std::u16string_view text) {
   size_t b = 0;
   while (b < text.size() && IsBlank(text[b])) ++b;
-  return TrimRight(text.substr(b));
+  return text.substr(b);
+}
+
+std::u16string_view Trim(std::u16string_view text) {
+  return TrimRight(TrimLeft(text));
 }
 
 std::u16string ZeroPadded(int value, int width) {

@@ -37,6 +37,7 @@ inline bool IsNone5(std::u16string_view field) {
 
 // Blanks are spaces and the control characters tab to carriage return.
 std::u16string_view TrimRight(std::u16string_view text);
+std::u16string_view TrimLeft(std::u16string_view text);
 std::u16string_view Trim(std::u16string_view text);
 
 // A non-negative number printed with leading zeros in `width` digits ("%0*d").

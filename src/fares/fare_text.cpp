@@ -6,20 +6,16 @@
 #include <cstdint>
 #include <system_error>
 
+#include "data/record_fields.h"
+
 namespace tavra {
 namespace {
-
-// How many blanks and control spaces lead `text`.
-size_t BlanksBefore(std::u16string_view text) {
-  size_t i = 0;
-  while (i < text.size() && (text[i] == u' ' || (text[i] >= u'\t' && text[i] <= u'\r'))) ++i;
-  return i;
-}
 
 // Copies the leading [-]digits[.digits] of `text`, after blanks, into `out`; returns its
 // length. Longer numbers than any amount are cut, which only ever affects garbage.
 size_t LeadingNumber(std::u16string_view text, char (&out)[32], bool withFraction) {
-  size_t i = BlanksBefore(text), n = 0;
+  text = TrimLeft(text);
+  size_t i = 0, n = 0;
   if (i < text.size() && (text[i] == u'-' || text[i] == u'+')) {
     if (text[i] == u'-') out[n++] = '-';
     ++i;
@@ -44,10 +40,10 @@ size_t LeadingNumber(std::u16string_view text, char (&out)[32], bool withFractio
 // 10^15 are both exact doubles, so one division rounds correctly, as from_chars does.
 // Anything else (a sign, more digits, no whole part) takes the general reading.
 bool ReadShortDecimal(std::u16string_view text, double& value) {
-  size_t i = BlanksBefore(text);
+  text = TrimLeft(text);
   int64_t digits = 0;
   int count = 0, fraction = -1;
-  for (; i < text.size(); ++i) {
+  for (size_t i = 0; i < text.size(); ++i) {
     const char16_t c = text[i];
     if (c >= u'0' && c <= u'9') {
       if (++count > 15) return false;

@@ -53,10 +53,6 @@ struct EncodeTable {
 
 constexpr EncodeTable kEncoder;
 
-const EncodeTable& Encoder() {
-  return kEncoder;
-}
-
 // Widens the ASCII bytes from `i` on, as many as come before the first other byte or the
 // end; returns the new `i` (and `n`, the characters written).
 inline size_t WidenAscii(const unsigned char* bytes, size_t i, size_t size, char16_t* out,
@@ -117,7 +113,7 @@ std::u16string GbkToUtf16(std::string_view bytes) {
 }
 
 std::string Utf16ToGbk(std::u16string_view text, bool* lossless) {
-  const auto& table = Encoder().code;
+  const auto& table = kEncoder.code;
   std::string out;
   out.reserve(text.size() * 2);
   bool ok = true;
