@@ -1,5 +1,6 @@
 // Direct trains between the departure and arrival ranges' stations.
 #include <algorithm>
+#include <cstdint>
 #include <string_view>
 #include <vector>
 
@@ -12,10 +13,34 @@
 namespace tavra {
 namespace {
 
+// A train field's first four units, lower-cased, packed high to low: comparing keys as
+// numbers orders the fields as CompareNoCase does, up to four units. The fields are four
+// digits, so longer ones (damaged records) are the only ones compared as texts.
+uint64_t TrainKey(std::u16string_view train) {
+  uint64_t key = 0;
+  for (size_t i = 0; i < 4; ++i) {
+    char16_t c = i < train.size() ? train[i] : 0;
+    if (c >= u'A' && c <= u'Z') c = static_cast<char16_t>(c + (u'a' - u'A'));
+    key = key << 16 | c;
+  }
+  return key;
+}
+
 struct ArrivalCall {
+  explicit ArrivalCall(std::u16string_view field, int stopRow)
+      : train(field), key(TrainKey(field)), row(stopRow) {}
   std::u16string_view train;  // the call's TrainTable row field, as stored
-  int row;                    // its StopTable row
+  uint64_t key;
+  int row;  // its StopTable row
 };
+
+// The order of CompareNoCase on the train fields.
+bool TrainBefore(const ArrivalCall& a, const ArrivalCall& b) {
+  if (a.key != b.key) return a.key < b.key;
+  // Equal keys: the padding 0 orders a shorter field first, as the comparison does.
+  if (a.train.size() <= 4 || b.train.size() <= 4) return a.train.size() < b.train.size();
+  return CompareNoCase(a.train, b.train) < 0;
+}
 
 }  // namespace
 
@@ -29,16 +54,17 @@ void QueryCore::ListBetween() {
   std::vector<ArrivalCall> arrivals;
   arrivals.reserve(static_cast<size_t>(std::max(0, toLast - toFirst + 1)));
   for (int j = toFirst; j <= toLast; ++j)
-    arrivals.push_back({Field(stops.Record(j), stop_record::kTrain), j});
-  auto byTrain = [](const ArrivalCall& a, const ArrivalCall& b) {
-    return CompareNoCase(a.train, b.train) < 0;
-  };
-  std::stable_sort(arrivals.begin(), arrivals.end(), byTrain);
+    arrivals.emplace_back(Field(stops.Record(j), stop_record::kTrain), j);
+  // Rows ascend as pushed, so ties broken by row keep StopTable order, as a stable sort.
+  std::sort(arrivals.begin(), arrivals.end(), [](const ArrivalCall& a, const ArrivalCall& b) {
+    return TrainBefore(a, b) || (!TrainBefore(b, a) && a.row < b.row);
+  });
 
   const auto [fromFirst, fromLast] = RowsWithin(stops, m_nFromFirst, m_nFromLast);
   for (int i = fromFirst; i <= fromLast; ++i) {
-    const ArrivalCall probe{Field(stops.Record(i), stop_record::kTrain), i};
-    const auto [begin, end] = std::equal_range(arrivals.begin(), arrivals.end(), probe, byTrain);
+    const ArrivalCall probe(Field(stops.Record(i), stop_record::kTrain), i);
+    const auto [begin, end] =
+        std::equal_range(arrivals.begin(), arrivals.end(), probe, TrainBefore);
     // The boarding call is parsed only when its train reaches the arrival station at all,
     // and the last one always, so the state is left as the cross comparison leaves it.
     if (begin == end) {
