@@ -20,16 +20,18 @@ void ClearPrices(FareLine& row) {
     text->clear();
 }
 
-void AddBerthFee(std::u16string& text) {
-  AssignOneDecimalText(text, ReadAmount(text) + 10.0);
+void AddBerthFee(RunningPrice& price) {
+  price.SetOneDecimal(price.Amount() + 10.0);
 }
 
 void ComputeLine(FareState& q, FareRun run) {
   const bool main = run == FareRun::kMain;
   FareLine& row = q.Line();
-  // Every text starts empty, also the hard-class texts the soft-class run leaves as
-  // intermediate sums, so no line depends on what the row held before.
+  RunningPrices& sums = q.m_prices;
+  // Every text and sum starts empty, also the hard-class texts the soft-class run leaves
+  // as intermediate sums, so no line depends on what the row held before.
   ClearPrices(row);
+  sums.Clear();
   q.m_deduction = 0;
   q.m_nMergedKm = 0;
   q.m_nSeatOnlyKm = 0;
@@ -66,12 +68,12 @@ void ComputeLine(FareState& q, FareRun run) {
   // The merged computation keeps the first 10 yuan of every berth itself.
   if (!merged) {
     if (main) {
-      AddBerthFee(row.hardSleeperUpper);
-      AddBerthFee(row.hardSleeperMiddle);
-      AddBerthFee(row.hardSleeperLower);
+      AddBerthFee(sums.hardSleeperUpper);
+      AddBerthFee(sums.hardSleeperMiddle);
+      AddBerthFee(sums.hardSleeperLower);
     }
-    AddBerthFee(row.softSleeperUpper);
-    AddBerthFee(row.softSleeperLower);
+    AddBerthFee(sums.softSleeperUpper);
+    AddBerthFee(sums.softSleeperLower);
   }
 
   // Each segment counts once in the deduction distance: merged ones through m_nMergedKm.
@@ -81,6 +83,13 @@ void ComputeLine(FareState& q, FareRun run) {
   PriceSeatClasses(q, sup);
   if (main) PriceHardSleepers(q, sup);
   PriceSoftSleepers(q, sup);
+  if (!main) {
+    // The hard classes are not finished by this run; their texts show the sums.
+    sums.hardSeat.WriteText(row.hardSeat);
+    sums.hardSleeperUpper.WriteText(row.hardSleeperUpper);
+    sums.hardSleeperMiddle.WriteText(row.hardSleeperMiddle);
+    sums.hardSleeperLower.WriteText(row.hardSleeperLower);
+  }
 }
 
 }  // namespace

@@ -14,7 +14,7 @@ void ComputeFares(FareState& q);
 // segments are priced one by one here instead of merged; segmentKm is left unchanged.
 void ComputeSoftClassFares(FareState& q);
 
-// Prices fare segment k (0-5) by the routine of its fare kind into the running texts.
+// Prices fare segment k (0-5) by the routine of its fare kind into the running sums.
 void AddSegmentFare(FareState& q, int k);
 
 }  // namespace tavra

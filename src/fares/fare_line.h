@@ -11,7 +11,7 @@ namespace tavra {
 
 struct FareLine {
   std::u16string distanceText;  // column 里程
-  // Prices: running totals while the fare engine works, shown texts when it is done.
+  // The shown prices, written when the fare engine is done with the line.
   std::u16string hardSeat;
   std::u16string softSeat;
   std::u16string firstClass;
@@ -35,18 +35,6 @@ struct FareLine {
       segmentKm[i] = to.fareKm[i] - from.fareKm[i];
       if (i < 6) totalFareKm += segmentKm[i];
     }
-  }
-
-  // Applies op(text, value) to the seven running price texts: the hard seat, the soft
-  // seat, the three hard and the two soft berths, each with its class's value.
-  template <typename Op>
-  void ForRunningTexts(double hardSeatValue, double softSeatValue, double hardBerthValue,
-                       double softBerthValue, Op op) {
-    op(hardSeat, hardSeatValue);
-    op(softSeat, softSeatValue);
-    for (std::u16string* berth : {&hardSleeperUpper, &hardSleeperMiddle, &hardSleeperLower})
-      op(*berth, hardBerthValue);
-    for (std::u16string* berth : {&softSleeperUpper, &softSleeperLower}) op(*berth, softBerthValue);
   }
 };
 

@@ -8,6 +8,7 @@
 #include "data/timetable_data.h"
 #include "fares/fare_line.h"
 #include "fares/fare_set.h"
+#include "fares/running_price.h"
 
 namespace tavra {
 
@@ -18,10 +19,11 @@ struct FareState {
   FareLine& Line() { return *m_pLine; }
 
   const TimetableData& m_data;
-  StopInfo m_fromStop;  // boarding call of the current train
-  StopInfo m_toStop;    // alighting call
-  TrainInfo m_train;    // the current train
-  FareSet m_fare;       // amounts of the fare segment being priced
+  StopInfo m_fromStop;     // boarding call of the current train
+  StopInfo m_toStop;       // alighting call
+  TrainInfo m_train;       // the current train
+  FareSet m_fare;          // amounts of the fare segment being priced
+  RunningPrices m_prices;  // the line's sums while it is priced
 
   double m_deduction = 0;     // insurance deduction of the current line
   int32_t m_nAllBerths = 1;   // 1: upper and middle berths are priced too

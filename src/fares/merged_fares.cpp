@@ -17,30 +17,27 @@ void ComputeMergedFares(FareState& q) {
   const double a = p.airCon, h = p.hardSeat, s = p.softSeat;
   const int x = p.express;
 
-  FareLine& row = q.Line();
-  AssignWholeText(row.hardSeat, TruncToInt(a + h + x));
+  RunningPrices& sums = q.m_prices;
+  sums.hardSeat.SetWhole(TruncToInt(a + h + x));
   // The multiple-unit amounts are taken as the tariff gives them: no percentage, express
   // or air-conditioning part.
   const char16_t mask = SeatMask(q.m_train);
   if (CarriesSecondClass(mask))
-    AssignWholeText(row.secondClass,
-                    TruncToInt(ReadWhole(row.secondClass) + RoundYuan(m.secondClass)));
+    sums.secondClass.SetWhole(TruncToInt(sums.secondClass.Whole() + RoundYuan(m.secondClass)));
   if (CarriesFirstClass(mask))
-    AssignWholeText(row.firstClass,
-                    TruncToInt(ReadWhole(row.firstClass) + RoundYuan(m.firstClass)));
-  if (CarriesSoftSeat(mask))
-    AssignWholeText(row.softSeat, TruncToInt(ReadWhole(row.softSeat) + a + s + x));
+    sums.firstClass.SetWhole(TruncToInt(sums.firstClass.Whole() + RoundYuan(m.firstClass)));
+  if (CarriesSoftSeat(mask)) sums.softSeat.SetWhole(TruncToInt(sums.softSeat.Whole() + a + s + x));
 
   // Stretches priced for their seats only still count for the berth distance.
   if (q.m_nSeatOnlyKm > 0) BaseFare(q, m, merged + q.m_nSeatOnlyKm);
   auto berth = [&](double amount) { return Scaled(amount - 10, f1, f2) + 10; };
   if (q.m_nAllBerths == 1) {
-    AssignWholeText(row.hardSleeperUpper, TruncToInt(berth(m.hardSleeperUpper) + a + h + x));
-    AssignWholeText(row.hardSleeperMiddle, TruncToInt(berth(m.hardSleeperMiddle) + a + h + x));
-    AssignWholeText(row.softSleeperUpper, TruncToInt(berth(m.softSleeperUpper) + a + s + x));
+    sums.hardSleeperUpper.SetWhole(TruncToInt(berth(m.hardSleeperUpper) + a + h + x));
+    sums.hardSleeperMiddle.SetWhole(TruncToInt(berth(m.hardSleeperMiddle) + a + h + x));
+    sums.softSleeperUpper.SetWhole(TruncToInt(berth(m.softSleeperUpper) + a + s + x));
   }
-  AssignWholeText(row.hardSleeperLower, TruncToInt(berth(m.hardSleeperLower) + a + h + x));
-  AssignWholeText(row.softSleeperLower, TruncToInt(berth(m.softSleeperLower) + a + s + x));
+  sums.hardSleeperLower.SetWhole(TruncToInt(berth(m.hardSleeperLower) + a + h + x));
+  sums.softSleeperLower.SetWhole(TruncToInt(berth(m.softSleeperLower) + a + s + x));
 }
 
 }  // namespace tavra

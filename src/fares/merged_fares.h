@@ -5,7 +5,7 @@
 
 namespace tavra {
 
-// Writes the seat and berth texts of the current line for q.m_nMergedKm; the berths are
+// Sets the seat and berth sums of the current line for q.m_nMergedKm; the berths are
 // charged on the merged distance plus q.m_nSeatOnlyKm and keep their first 10 yuan
 // unscaled (so the engine adds no berth fee after this).
 void ComputeMergedFares(FareState& q);

@@ -12,16 +12,16 @@ double Factor(double percent) {
   return 1 + percent * 0.01;
 }
 
-// Adds `v` to a running price text read by its whole part, keeping the truncated sum.
-void AddWhole(std::u16string& text, double v) {
-  AssignWholeText(text, TruncToInt(ReadWhole(text) + v));
+// Adds `v` to a running price read by its whole part, keeping the truncated sum.
+void AddWhole(RunningPrice& price, double v) {
+  price.SetWhole(TruncToInt(price.Whole() + v));
 }
-// The same, reading the text with its fraction (a fixed fare of "23.5" counts as 23.5).
-void AddExact(std::u16string& text, double v) {
-  AssignWholeText(text, TruncToInt(ReadAmount(text) + v));
+// The same, reading the price with its fraction (a fixed fare of 23.5 counts as 23.5).
+void AddExact(RunningPrice& price, double v) {
+  price.SetWhole(TruncToInt(price.Amount() + v));
 }
 
-using AddFn = void (*)(std::u16string&, double);
+using AddFn = void (*)(RunningPrice&, double);
 
 // Seat, berth amount and supplements into every seat and berth text except the two
 // multiple-unit classes.
@@ -30,16 +30,16 @@ void StandardAccumulation(FareState& q, double f1, double f2, AddFn add) {
   const SeatParts p = ScaledSeatParts(q, f1, f2);
   const double a = p.airCon, h = p.hardSeat, s = p.softSeat;
   const int x = p.express;
-  FareLine& row = q.Line();
-  add(row.hardSeat, a + h + x);
-  add(row.softSeat, a + s + x);
+  RunningPrices& sums = q.m_prices;
+  add(sums.hardSeat, a + h + x);
+  add(sums.softSeat, a + s + x);
   if (q.m_nAllBerths == 1) {
-    add(row.hardSleeperUpper, a + h + Scaled(m.hardSleeperUpper, f1, f2) + x);
-    add(row.hardSleeperMiddle, a + h + Scaled(m.hardSleeperMiddle, f1, f2) + x);
-    add(row.softSleeperUpper, a + s + Scaled(m.softSleeperUpper, f1, f2) + x);
+    add(sums.hardSleeperUpper, a + h + Scaled(m.hardSleeperUpper, f1, f2) + x);
+    add(sums.hardSleeperMiddle, a + h + Scaled(m.hardSleeperMiddle, f1, f2) + x);
+    add(sums.softSleeperUpper, a + s + Scaled(m.softSleeperUpper, f1, f2) + x);
   }
-  add(row.hardSleeperLower, a + h + Scaled(m.hardSleeperLower, f1, f2) + x);
-  add(row.softSleeperLower, a + s + Scaled(m.softSleeperLower, f1, f2) + x);
+  add(sums.hardSleeperLower, a + h + Scaled(m.hardSleeperLower, f1, f2) + x);
+  add(sums.softSleeperLower, a + s + Scaled(m.softSleeperLower, f1, f2) + x);
 }
 
 }  // namespace
@@ -80,7 +80,7 @@ void AddBandSeatSegment(FareState& q, int km, double p1, double p2,
   const double hard = p.airCon + p.hardSeat + p.express;
   const double soft = p.airCon + p.softSeat + p.express;
   // No berth amount: the berth of this stretch is charged with the merged distance.
-  q.Line().ForRunningTexts(hard, soft, hard, soft, AddWhole);
+  q.m_prices.ForSeatsAndBerths(hard, soft, hard, soft, AddWhole);
 }
 
 void AddBandTableSegment(FareState& q, int km, double p1, double p2,
@@ -113,46 +113,46 @@ void AddDistanceShareSegment(FareState& q, int km, double p1, double p2) {
   const SeatParts p = ScaledSeatParts(q, f1, f2);
   const double a = p.airCon, h = p.hardSeat, s = p.softSeat;
   const int x = p.express;
-  FareLine& row = q.Line();
-  AddWhole(row.hardSeat, a + h + x);
+  RunningPrices& sums = q.m_prices;
+  AddWhole(sums.hardSeat, a + h + x);
   const char16_t mask = SeatMask(q.m_train);
   if (CarriesSecondClass(mask))
-    AddWhole(row.softSeat, RoundYuan(m.secondClass));
+    AddWhole(sums.softSeat, RoundYuan(m.secondClass));
   else if (mask == u'4')
-    AddWhole(row.softSeat, RoundYuan(m.firstClass));
+    AddWhole(sums.softSeat, RoundYuan(m.firstClass));
   else
-    AddWhole(row.softSeat, a + s + x);
+    AddWhole(sums.softSeat, a + s + x);
   // The berth amount less its first 10 yuan, scaled and then charged by the distance share.
   const double share = ZoneShare(km);
   auto part = [&](double berth) { return RoundYuan(share * Scaled(berth - 10, f1, f2)); };
   if (q.m_nAllBerths == 1) {
-    AddWhole(row.hardSleeperUpper, a + h + part(m.hardSleeperUpper) + x);
-    AddWhole(row.hardSleeperMiddle, a + h + part(m.hardSleeperMiddle) + x);
+    AddWhole(sums.hardSleeperUpper, a + h + part(m.hardSleeperUpper) + x);
+    AddWhole(sums.hardSleeperMiddle, a + h + part(m.hardSleeperMiddle) + x);
   }
-  AddWhole(row.hardSleeperLower, a + h + part(m.hardSleeperLower) + x);
-  if (q.m_nAllBerths == 1) AddWhole(row.softSleeperUpper, a + s + part(m.softSleeperUpper) + x);
-  AddWhole(row.softSleeperLower, a + s + part(m.softSleeperLower) + x);
+  AddWhole(sums.hardSleeperLower, a + h + part(m.hardSleeperLower) + x);
+  if (q.m_nAllBerths == 1) AddWhole(sums.softSleeperUpper, a + s + part(m.softSleeperUpper) + x);
+  AddWhole(sums.softSleeperLower, a + s + part(m.softSleeperLower) + x);
 }
 
 void AddStationFareSegment(FareState& q, std::u16string_view fromStation,
                            std::u16string_view toStation, std::u16string_view trainRow, int km,
                            double p1, double p2) {
   FareSet& m = q.m_fare;
-  FareLine& row = q.Line();
+  RunningPrices& sums = q.m_prices;
   const char16_t mask = SeatMask(q.m_train);
   if (LookupStationFares(q, m, fromStation, toStation, trainRow)) {
     // Fixed fares replace what earlier segments summed; no percentage or supplement applies.
-    AssignOneDecimalText(row.hardSeat, m.hardSeat * 0.1);
-    if (CarriesSecondClass(mask)) AssignOneDecimalText(row.secondClass, m.secondClass * 0.1);
-    if (CarriesFirstClass(mask)) AssignOneDecimalText(row.firstClass, m.firstClass * 0.1);
-    if (CarriesSoftSeat(mask)) AssignOneDecimalText(row.softSeat, m.softSeat * 0.1);
+    sums.hardSeat.SetOneDecimal(m.hardSeat * 0.1);
+    if (CarriesSecondClass(mask)) sums.secondClass.SetOneDecimal(m.secondClass * 0.1);
+    if (CarriesFirstClass(mask)) sums.firstClass.SetOneDecimal(m.firstClass * 0.1);
+    if (CarriesSoftSeat(mask)) sums.softSeat.SetOneDecimal(m.softSeat * 0.1);
     if (q.m_nAllBerths == 1) {
-      AssignOneDecimalText(row.hardSleeperUpper, m.hardSleeperUpper * 0.1);
-      AssignOneDecimalText(row.hardSleeperMiddle, m.hardSleeperMiddle * 0.1);
-      AssignOneDecimalText(row.softSleeperUpper, m.softSleeperUpper * 0.1);
+      sums.hardSleeperUpper.SetOneDecimal(m.hardSleeperUpper * 0.1);
+      sums.hardSleeperMiddle.SetOneDecimal(m.hardSleeperMiddle * 0.1);
+      sums.softSleeperUpper.SetOneDecimal(m.softSleeperUpper * 0.1);
     }
-    AssignOneDecimalText(row.hardSleeperLower, m.hardSleeperLower * 0.1);
-    AssignOneDecimalText(row.softSleeperLower, m.softSleeperLower * 0.1);
+    sums.hardSleeperLower.SetOneDecimal(m.hardSleeperLower * 0.1);
+    sums.softSleeperLower.SetOneDecimal(m.softSleeperLower * 0.1);
     return;
   }
   BaseFare(q, m, km);
@@ -160,18 +160,18 @@ void AddStationFareSegment(FareState& q, std::u16string_view fromStation,
   const SeatParts p = ScaledSeatParts(q, f1, f2);
   const double a = p.airCon, h = p.hardSeat, s = p.softSeat;
   const int x = p.express;
-  AddWhole(row.hardSeat, h + x + a);
-  if (CarriesSecondClass(mask)) AddWhole(row.secondClass, RoundYuan(m.secondClass));
-  if (CarriesFirstClass(mask)) AddWhole(row.firstClass, RoundYuan(m.firstClass));
-  if (CarriesSoftSeat(mask)) AddWhole(row.softSeat, s + x + a);
+  AddWhole(sums.hardSeat, h + x + a);
+  if (CarriesSecondClass(mask)) AddWhole(sums.secondClass, RoundYuan(m.secondClass));
+  if (CarriesFirstClass(mask)) AddWhole(sums.firstClass, RoundYuan(m.firstClass));
+  if (CarriesSoftSeat(mask)) AddWhole(sums.softSeat, s + x + a);
   auto part = [&](double berth) { return Scaled(berth - 10, f1, f2); };
   if (q.m_nAllBerths == 1) {
-    AddWhole(row.hardSleeperUpper, h + part(m.hardSleeperUpper) + x + a);
-    AddWhole(row.hardSleeperMiddle, h + part(m.hardSleeperMiddle) + x + a);
+    AddWhole(sums.hardSleeperUpper, h + part(m.hardSleeperUpper) + x + a);
+    AddWhole(sums.hardSleeperMiddle, h + part(m.hardSleeperMiddle) + x + a);
   }
-  AddWhole(row.hardSleeperLower, h + part(m.hardSleeperLower) + x + a);
-  if (q.m_nAllBerths == 1) AddWhole(row.softSleeperUpper, s + part(m.softSleeperUpper) + x + a);
-  AddWhole(row.softSleeperLower, s + part(m.softSleeperLower) + x + a);
+  AddWhole(sums.hardSleeperLower, h + part(m.hardSleeperLower) + x + a);
+  if (q.m_nAllBerths == 1) AddWhole(sums.softSleeperUpper, s + part(m.softSleeperUpper) + x + a);
+  AddWhole(sums.softSleeperLower, s + part(m.softSleeperLower) + x + a);
 }
 
 }  // namespace tavra

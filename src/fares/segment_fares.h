@@ -1,5 +1,5 @@
 #pragma once
-// The routines that price one fare segment and add it into the running price texts of the
+// The routines that price one fare segment and add it into the running sums (q.m_prices) of the
 // current result line, one per kind of segment.
 #include <string_view>
 
@@ -23,7 +23,7 @@ void AddDistanceShareSegment(FareState& q, int km, double p1, double p2);
 // Kind "4": the tariff's band table, berths at a 400 km minimum for short journeys.
 void AddBandTableSegment(FareState& q, int km, double p1, double p2,
                          std::u16string_view tariffCode);
-// Kind "5": the band table for the seats only; berth texts grow by the seat amounts.
+// Kind "5": the band table for the seats only; berth sums grow by the seat amounts.
 void AddBandSeatSegment(FareState& q, int km, double p1, double p2, std::u16string_view tariffCode);
 // Kinds "7" and "8": the station pair's fixed fares, else the tariff.
 void AddStationFareSegment(FareState& q, std::u16string_view fromStation,

@@ -21,21 +21,31 @@ double Surcharge(FareState& q, double rate) {
   return RoundYuan(q.Line().segmentKm[6] * rate);
 }
 
+// One berth: its running sum and the text it is shown as.
+struct Berth {
+  const RunningPrice& sum;
+  std::u16string& text;
+};
+
 // The berth texts of one sleeper class, upper first: each running amount with the ticket
 // supplement, the surcharge and `extra`, less the deduction. Composed as "a/b/c", or "－"
-// when the lower berth comes to 10 yuan or less.
-std::u16string FinishBerths(const FareState& q, const Supplements& sup,
-                            std::initializer_list<std::u16string*> berths, double surcharge,
-                            double extra) {
+// when the lower berth comes to 10 yuan or less, into `composed`.
+void FinishBerths(const FareState& q, const Supplements& sup, std::initializer_list<Berth> berths,
+                  double surcharge, double extra, std::u16string& composed) {
   double lower = 0;
-  std::u16string composed;
-  for (std::u16string* text : berths) {
-    lower = ReadAmount(*text) + sup.ticket + surcharge + extra - q.m_deduction;
-    AssignPriceText(*text, lower);
+  composed.clear();
+  for (const Berth& berth : berths) {
+    lower = berth.sum.Amount() + sup.ticket + surcharge + extra - q.m_deduction;
+    AssignPriceText(berth.text, lower);
     if (!composed.empty()) composed += u"/";
-    composed += *text;
+    composed += berth.text;
   }
-  return lower <= 10 ? std::u16string(kNotCarried) : composed;
+  if (lower <= 10) composed = kNotCarried;
+}
+
+// A class the train does not carry keeps its berths' sums as their texts.
+void KeepSums(std::initializer_list<Berth> berths) {
+  for (const Berth& berth : berths) berth.sum.WriteText(berth.text);
 }
 
 }  // namespace
@@ -61,48 +71,64 @@ void PriceHardSeat(FareState& q, Supplements& sup) {
     row.hardSeat = kNotCarried;
     return;
   }
-  const double x = ReadAmount(row.hardSeat);
+  const double x = q.m_prices.hardSeat.Amount();
   AdjustTicket(sup, x);
   const double p = x + sup.longDistance + sup.ticket - q.m_deduction;
-  row.hardSeat = p > 0 ? PriceText(p) : kNotCarried;
+  if (p > 0)
+    AssignPriceText(row.hardSeat, p);
+  else
+    row.hardSeat = kNotCarried;
 }
 
 void PriceSeatClasses(FareState& q, Supplements& sup) {
   FareLine& row = q.Line();
   const double e = Surcharge(q, 0.09);
   const char16_t mask = SeatMask(q.m_train);
-  auto price = [&](std::u16string& text, bool carried) {
+  auto price = [&](std::u16string& text, const RunningPrice& sum, bool carried) {
     // A class the train does not carry shows "－" whatever a segment summed into it.
     if (!carried) {
       text = kNotCarried;
       return;
     }
-    const double y = ReadAmount(text) + e;
+    const double y = sum.Amount() + e;
     AdjustTicket(sup, y);
     const double p = y + sup.ticket - q.m_deduction;
-    text = p > 0 ? PriceText(p) : kNotCarried;
+    if (p > 0)
+      AssignPriceText(text, p);
+    else
+      text = kNotCarried;
   };
-  price(row.secondClass, CarriesSecondClass(mask));
-  price(row.firstClass, CarriesFirstClass(mask));
-  price(row.softSeat, CarriesSoftSeat(mask));
+  const RunningPrices& sums = q.m_prices;
+  price(row.secondClass, sums.secondClass, CarriesSecondClass(mask));
+  price(row.firstClass, sums.firstClass, CarriesFirstClass(mask));
+  price(row.softSeat, sums.softSeat, CarriesSoftSeat(mask));
 }
 
 void PriceHardSleepers(FareState& q, const Supplements& sup) {
   FareLine& row = q.Line();
-  row.hardSleeper =
-      CarriesHardSleepers(q.m_train)
-          ? FinishBerths(q, sup,
-                         {&row.hardSleeperUpper, &row.hardSleeperMiddle, &row.hardSleeperLower},
-                         Surcharge(q, 0.1), sup.longDistance)
-          : std::u16string(kNotCarried);
+  const RunningPrices& sums = q.m_prices;
+  const std::initializer_list<Berth> berths = {{sums.hardSleeperUpper, row.hardSleeperUpper},
+                                               {sums.hardSleeperMiddle, row.hardSleeperMiddle},
+                                               {sums.hardSleeperLower, row.hardSleeperLower}};
+  if (CarriesHardSleepers(q.m_train)) {
+    FinishBerths(q, sup, berths, Surcharge(q, 0.1), sup.longDistance, row.hardSleeper);
+  } else {
+    row.hardSleeper = kNotCarried;
+    KeepSums(berths);
+  }
 }
 
 void PriceSoftSleepers(FareState& q, const Supplements& sup) {
   FareLine& row = q.Line();
-  row.softSleeper = CarriesSoftSleepers(q.m_train)
-                        ? FinishBerths(q, sup, {&row.softSleeperUpper, &row.softSleeperLower},
-                                       Surcharge(q, 0.16), 0)
-                        : std::u16string(kNotCarried);
+  const RunningPrices& sums = q.m_prices;
+  const std::initializer_list<Berth> berths = {{sums.softSleeperUpper, row.softSleeperUpper},
+                                               {sums.softSleeperLower, row.softSleeperLower}};
+  if (CarriesSoftSleepers(q.m_train)) {
+    FinishBerths(q, sup, berths, Surcharge(q, 0.16), 0, row.softSleeper);
+  } else {
+    row.softSleeper = kNotCarried;
+    KeepSums(berths);
+  }
 }
 
 }  // namespace tavra

@@ -1,6 +1,6 @@
 #pragma once
 // The last step of a line's fares: supplements and deduction on the summed amounts, and
-// the shown price texts.
+// the shown price texts, written from the running sums.
 #include "fares/fare_state.h"
 
 namespace tavra {

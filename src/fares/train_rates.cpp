@@ -27,8 +27,8 @@ int FindRate(const TimetableData& data, std::u16string_view trainRow) {
   return -1;
 }
 
-void Raise(std::u16string& text, double factor) {
-  if (!text.empty()) AssignWholeText(text, TruncToInt(RoundYuan(ReadAmount(text) * factor)));
+void Raise(RunningPrice& price, double factor) {
+  if (!price.Empty()) price.SetWhole(TruncToInt(RoundYuan(price.Amount() * factor)));
 }
 
 }  // namespace
@@ -45,7 +45,7 @@ void ApplyTrainRates(FareState& q, std::u16string_view trainRow) {
     soft = PercentFactor(rate.Digits(rate_record::kSoftSeat));
     berth = PercentFactor(rate.Digits(rate_record::kBerth));
   }
-  q.Line().ForRunningTexts(hard, soft, berth, berth, Raise);
+  q.m_prices.ForSeatsAndBerths(hard, soft, berth, berth, Raise);
 }
 
 }  // namespace tavra

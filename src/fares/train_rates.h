@@ -6,9 +6,9 @@
 
 namespace tavra {
 
-// Raises the hard-seat, soft-seat and five berth texts of the current line by the
+// Raises the hard-seat, soft-seat and five berth sums of the current line by the
 // RateTable row of `trainRow` (the boarding call's TrainTable row text). Without a row
-// nothing changes; empty texts stay empty; the multiple-unit classes are never raised.
+// nothing changes; empty sums stay empty; the multiple-unit classes are never raised.
 void ApplyTrainRates(FareState& q, std::u16string_view trainRow);
 
 }  // namespace tavra

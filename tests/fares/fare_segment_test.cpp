@@ -1,4 +1,4 @@
-// The routines that add one fare segment into the running price texts.
+// The routines that add one fare segment into the running sums.
 #include <gtest/gtest.h>
 
 #include "fare_test_support.h"
@@ -17,16 +17,30 @@ class SegmentFares : public testing::Test {
                                  {"A4\t2\t1411\t1\t1,0,0", 100, ""}},
                                 test::FareTables())) {}
 
-  // A fresh line of `train` with empty price texts.
+  // A fresh line of `train` with empty sums.
   FareState& Line(std::u16string_view train) {
     bench_.Prepare(train, ++row_);
+    sums().Clear();
     return bench_.q();
   }
+  RunningPrices& sums() { return bench_.q().m_prices; }
+  // The text a sum would be shown as.
+  static std::u16string Text(const RunningPrice& sum) {
+    std::u16string text = u"stale";
+    sum.WriteText(text);
+    return text;
+  }
+  std::string Berths() {
+    const RunningPrices& p = sums();
+    return Utf16ToUtf8(Text(p.hardSleeperUpper) + u"," + Text(p.hardSleeperMiddle) + u"," +
+                       Text(p.hardSleeperLower) + u"," + Text(p.softSleeperUpper) + u"," +
+                       Text(p.softSleeperLower));
+  }
   std::string Texts() {
-    const ResultRow& r = bench_.row();
-    return Utf16ToUtf8(r.hardSeat + u"|" + r.softSeat + u"|" + r.secondClass + u"|" +
-                       r.firstClass) +
-           " " + test::Berths(r);
+    const RunningPrices& p = sums();
+    return Utf16ToUtf8(Text(p.hardSeat) + u"|" + Text(p.softSeat) + u"|" + Text(p.secondClass) +
+                       u"|" + Text(p.firstClass)) +
+           " " + Berths();
   }
 
   test::FareBench bench_;
@@ -38,9 +52,9 @@ TEST_F(SegmentFares, ContinuationAddsWhatTheSegmentCostsBeyond900Km) {
   AddContinuationSegment(Line(u"C3"), 100, 0, 0);
   EXPECT_EQ(Texts(), "7|12|| 13,14,14,22,23");
   // A fixed fare's fraction is read and the sum truncated.
-  bench_.row().hardSeat = u"23.5";
+  sums().hardSeat.SetOneDecimal(23.5);
   AddContinuationSegment(bench_.q(), 100, 0, 0);
-  EXPECT_EQ(bench_.row().hardSeat, u"30");
+  EXPECT_EQ(Text(sums().hardSeat), u"30");
 }
 
 TEST_F(SegmentFares, DistanceShareChargesBerthsByShareAndSeatsByMask) {
@@ -50,9 +64,9 @@ TEST_F(SegmentFares, DistanceShareChargesBerthsByShareAndSeatsByMask) {
   EXPECT_EQ(Texts(), "25|39|| 43,45,47,68,71");
   // Mask 6 puts the rounded second-class fare into the soft-seat text, mask 4 the first.
   AddDistanceShareSegment(Line(u"A6"), 250, 0, 0);
-  EXPECT_EQ(bench_.row().softSeat, u"59");
+  EXPECT_EQ(Text(sums().softSeat), u"59");
   AddDistanceShareSegment(Line(u"A4"), 250, 0, 0);
-  EXPECT_EQ(bench_.row().softSeat, u"70");
+  EXPECT_EQ(Text(sums().softSeat), u"70");
   // 80 km: a quarter of each berth part. A 1, H 4, X 2.
   AddDistanceShareSegment(Line(u"A5"), 80, 0, 0);
   EXPECT_EQ(Texts(), "7|12|| 13,14,14,22,23");
@@ -69,7 +83,7 @@ TEST_F(SegmentFares, BandTableWithBerthsAtA400KmMinimum) {
   Line(u"T1");
   bench_.row().totalFareKm = 400;
   AddBandTableSegment(q, 150, 0, 0, u"101");
-  EXPECT_EQ(test::Berths(bench_.row()), "78,88,98,118,128");
+  EXPECT_EQ(Berths(), "78,88,98,118,128");
   Line(u"T1");
   bench_.row().totalFareKm = 300;
   AddBandTableSegment(q, 150, 0, 0, u"147");
@@ -85,7 +99,7 @@ TEST_F(SegmentFares, BandTableFallbackRepricesTheBerthsOnly) {
   Line(u"C3");
   bench_.row().totalFareKm = 500;
   AddBandTableSegment(q, 500, 50, 0, u"999");
-  EXPECT_EQ(bench_.row().hardSeat, u"51");  // round(28 × 1.5) + round(6 × 1.5)
+  EXPECT_EQ(Text(sums().hardSeat), u"51");  // round(28 × 1.5) + round(6 × 1.5)
   // 15 km alone: the berths are charged at 400 km, the seats stay those of 15 km.
   Line(u"C3");
   bench_.row().totalFareKm = 15;
@@ -103,13 +117,13 @@ TEST_F(SegmentFares, BandSeatSegmentAddsNoBerthAmount) {
 
 TEST_F(SegmentFares, StationFaresReplaceTheSumsOrFallBackToTheTariff) {
   FareState& q = Line(u"T1");
-  bench_.row().hardSeat = u"99";
+  sums().hardSeat.SetWhole(99);
   AddStationFareSegment(q, q.m_fromStop.station, q.m_toStop.station, q.m_fromStop.train, 100, 0, 0);
   // One decimal from tenths; mask "0" carries none of the seat classes.
   EXPECT_EQ(Texts(), "23.5||| 50.0,51.0,52.0,80.0,82.0");
   // A later segment reads the whole part only.
   AddBandSeatSegment(q, 150, 0, 0, u"101");
-  EXPECT_EQ(bench_.row().hardSeat, u"69");
+  EXPECT_EQ(Text(sums().hardSeat), u"69");
 
   // No fixed fare for 乙 → 甲: the tariff for 50 km, berth parts without their 10 yuan.
   // Air-conditioned, mask 5: A 1, H 3, S 5, X 2; first class round(14).

@@ -2,13 +2,16 @@
 #include <gtest/gtest.h>
 
 #include <charconv>
+#include <cmath>
 #include <random>
 #include <string>
 
 #include "fares/fare_state.h"
 #include "fares/fare_text.h"
 #include "fares/insurance.h"
+#include "fares/running_price.h"
 #include "fares/tariff.h"
+#include "platform/utf8.h"
 
 namespace tavra {
 namespace {
@@ -181,6 +184,37 @@ TEST(FareText, ShortNumbersReadAndPrintAsTheGeneralRoutines) {
   EXPECT_EQ(ReadAmount(u"1234567890123456.5"), 1234567890123456.5);
   EXPECT_EQ(WholeText(-2147483647 - 1), u"-2147483648");
   EXPECT_EQ(WholeText(0), u"0");
+}
+
+// The engine keeps its sums as numbers; each must read exactly as the text it stands for,
+// ties of the rounding (odd quarters), negatives and amounts of any size included.
+TEST(FareText, RunningSumsReadAsTheirTexts) {
+  auto expectAsText = [](const RunningPrice& sum, const std::u16string& text) {
+    std::u16string written = u"old";
+    sum.WriteText(written);
+    ASSERT_EQ(written, text);
+    ASSERT_EQ(sum.Amount(), ReadAmount(text)) << Utf16ToUtf8(text);
+    ASSERT_EQ(sum.Whole(), ReadWhole(text)) << Utf16ToUtf8(text);
+  };
+  std::mt19937_64 random(11);
+  std::uniform_int_distribution<int> tenths(-2'000'000, 2'000'000);
+  RunningPrice sum;
+  for (int i = 0; i < 20000; ++i) {
+    const double a = tenths(random) / 10.0, b = tenths(random) / 10.0;
+    for (double v : {a, a + b + 10.0, a * 1.15, a * 0.1, (i - 10000) * 0.25, a * 1e-3, a * 1e9}) {
+      sum.SetOneDecimal(v);
+      ASSERT_NO_FATAL_FAILURE(expectAsText(sum, OneDecimalText(v))) << v;
+    }
+    sum.SetWhole(tenths(random) * 1000);
+    ASSERT_NO_FATAL_FAILURE(expectAsText(sum, WholeText(static_cast<int>(sum.Amount()))));
+  }
+  for (double v : {1e14 - 0.05, 1e14, 1e40, -1e40, HUGE_VAL, std::nan(""), -0.0, 0.05}) {
+    sum.SetOneDecimal(v);
+    ASSERT_NO_FATAL_FAILURE(expectAsText(sum, OneDecimalText(v))) << v;
+  }
+  sum.Clear();
+  EXPECT_TRUE(sum.Empty());
+  expectAsText(sum, u"");
 }
 
 }  // namespace
