@@ -13,6 +13,7 @@
 #include "data/parsed_records.h"
 #include "data/timetable_data.h"
 #include "fares/fare_state.h"
+#include "platform/page_allocator.h"
 #include "platform/user_messages.h"
 #include "results/result_row.h"
 #include "results/sort_list_model.h"
@@ -159,7 +160,7 @@ class QueryCore : public FareState {
   int32_t m_nLastItem = -1;  // list index of the last appended line
 
   // Made in advance and reused; grows by one row when a query needs more, never shrinks.
-  std::vector<ResultRow> m_rows;
+  std::vector<ResultRow, PageAllocator<ResultRow>> m_rows;
   int32_t m_nRowCapacity = kInitialRows;
 
   // Offers a journey with one change when two given stations have no direct train; set by

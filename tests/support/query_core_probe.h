@@ -8,7 +8,7 @@
 namespace tavra {
 
 struct QueryCoreProbe {
-  static std::vector<ResultRow>& Rows(QueryCore& core) { return core.m_rows; }
+  static auto& Rows(QueryCore& core) { return core.m_rows; }
   static int32_t RowCapacity(const QueryCore& core) { return core.m_nRowCapacity; }
   static int32_t LastItem(const QueryCore& core) { return core.m_nLastItem; }
   static void StartRows(QueryCore& core) { core.m_nLastRow = -1; }
