@@ -16,6 +16,24 @@
 namespace tavra {
 namespace {
 
+// However the loader cuts a table into runs, each record must decode as it does alone: a
+// lead byte that ends one record must not pair with the byte that starts the next.
+TEST(RecordTable, RunsDecodeAsEachRecordAlone) {
+  const std::string records[] = {"AB1", "CD\xB1", "AEF", "\xB0\xA1X", "K\x80\xB1", "@HI", "JKL"};
+  std::string bytes;
+  for (const std::string& r : records) bytes += r;
+  const auto* raw = reinterpret_cast<const unsigned char*>(bytes.data());
+  const int count = static_cast<int>(std::size(records));
+  for (int run = 1; run <= count; ++run) {
+    std::u16string chars(bytes.size(), u'\0');
+    RecordTable table;
+    table.Start(chars.data(), count, 3);
+    for (int r = 0; r < count; r += run) table.AppendGbk(raw + 3 * r, std::min(run, count - r));
+    for (int r = 0; r < count; ++r)
+      ASSERT_EQ(table.Record(r), GbkToUtf16(records[r])) << "run " << run << " record " << r;
+  }
+}
+
 using test::TempDir;
 
 void PutInt(std::string& bytes, size_t offset, int32_t v) {
