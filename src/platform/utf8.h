@@ -10,6 +10,8 @@ namespace tavra {
 std::u16string Utf8ToUtf16(std::string_view text);
 // A lone surrogate becomes U+FFFD.
 std::string Utf16ToUtf8(std::u16string_view text);
+// The same, appended to `out`.
+void AppendUtf8(std::string& out, std::u16string_view text);
 // True when `text` is well-formed UTF-8.
 bool IsValidUtf8(std::string_view text);
 

@@ -105,7 +105,9 @@ void PrintTable(std::FILE* out, const SortListModel& list, const std::vector<int
 
   auto cell = [&](std::string& line, std::u16string_view text, size_t k, const std::string& start) {
     if (k > 0) line += "  ";
-    line += start + Utf16ToUtf8(text) + (start.empty() ? "" : "\x1b[0m");
+    line += start;
+    AppendUtf8(line, text);
+    if (!start.empty()) line += "\x1b[0m";
     // The last column needs no padding.
     if (k + 1 < columns.size())
       line.append(static_cast<size_t>(widths[k] - DisplayWidth(text)), ' ');
@@ -114,9 +116,10 @@ void PrintTable(std::FILE* out, const SortListModel& list, const std::vector<int
   for (size_t k = 0; k < columns.size(); ++k)
     cell(header, list.Columns()[static_cast<size_t>(columns[k])].name, k, "");
   std::fprintf(out, "%s\n", header.c_str());
+  std::string line;  // one buffer for every line
   for (int r = 0; r < list.RowCount(); ++r) {
     const ListRow& row = list.Row(r);
-    std::string line;
+    line.clear();
     for (size_t k = 0; k < columns.size(); ++k) {
       const size_t c = static_cast<size_t>(columns[k]);
       cell(line, Trim(row.texts[c]), k, colour ? ColourStart(row.textColors[c]) : "");
