@@ -130,13 +130,14 @@ int CompareListText(std::u16string_view a, std::u16string_view b) {
   return 0;
 }
 
-int CellTextKind(std::u16string_view text) {
-  return static_cast<int>(KindOf(text));
-}
+namespace {
 
-int CompareCellTextsOfKind(std::u16string_view a, int kindA, std::u16string_view b, int kindB) {
-  if (kindA != kindB) return kindA < kindB ? -1 : 1;
-  const CellKind kind = static_cast<CellKind>(kindA);
+constexpr int kKeyGroups = 6, kGroupBits = 10;
+// Weights below this fit a group (as weight + 1; 0 marks the end of the text): every
+// ASCII unit does; a Chinese character ends the exact part of a key.
+constexpr uint32_t kSmallWeights = (1u << kGroupBits) - 1;
+
+int CompareOfKind(std::u16string_view a, CellKind kind, std::u16string_view b) {
   if (kind == CellKind::Number) return CompareNumberLists(a, b);
   if (kind == CellKind::Date) {
     for (auto [pos, len] : {std::pair<size_t, size_t>{6, 4}, {3, 2}, {0, 2}}) {
@@ -149,8 +150,44 @@ int CompareCellTextsOfKind(std::u16string_view a, int kindA, std::u16string_view
   return CompareListText(a, b);
 }
 
+}  // namespace
+
+CellSortKey MakeCellSortKey(std::u16string_view text) {
+  CellSortKey key;
+  const CellKind kind = KindOf(text);
+  key.kind = static_cast<int>(kind);
+  if (kind != CellKind::Text) return key;
+  for (int i = 0; i < kKeyGroups; ++i) {
+    uint32_t code = 0;  // the end of the text, which orders before every unit
+    if (static_cast<size_t>(i) < text.size()) {
+      const uint32_t w = Weight(text[static_cast<size_t>(i)]);
+      if (w >= kSmallWeights) break;
+      code = w + 1;
+    }
+    key.prefix |= static_cast<uint64_t>(code) << (64 - kGroupBits * (i + 1));
+    key.exactGroups = i + 1;
+  }
+  return key;
+}
+
+int CompareCellTextsWithKeys(std::u16string_view a, const CellSortKey& keyA, std::u16string_view b,
+                             const CellSortKey& keyB) {
+  if (keyA.kind != keyB.kind) return keyA.kind < keyB.kind ? -1 : 1;
+  const CellKind kind = static_cast<CellKind>(keyA.kind);
+  if (kind == CellKind::Text && keyA.prefix != keyB.prefix) {
+    // The first group that differs decides when both keys hold it exactly: the groups
+    // before it are equal weights, which CompareListText passes over too.
+    const int group = __builtin_clzll(keyA.prefix ^ keyB.prefix) / kGroupBits;
+    if (group < keyA.exactGroups && group < keyB.exactGroups)
+      return keyA.prefix < keyB.prefix ? -1 : 1;
+  }
+  return CompareOfKind(a, kind, b);
+}
+
 int CompareCellTexts(std::u16string_view a, std::u16string_view b) {
-  return CompareCellTextsOfKind(a, CellTextKind(a), b, CellTextKind(b));
+  const CellKind kind = KindOf(a), other = KindOf(b);
+  if (kind != other) return kind < other ? -1 : 1;
+  return CompareOfKind(a, kind, b);
 }
 
 }  // namespace tavra

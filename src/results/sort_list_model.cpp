@@ -72,18 +72,18 @@ void SortListModel::SortByColumn(int column, bool ascending) {
   m_nSortColumn = column;
   m_bAscending = ascending;
   const size_t c = static_cast<size_t>(column);
-  // A row is sixteen texts and their colours: the sort orders indices, each row's kind of
-  // text worked out once, and then moves every row once.
+  // A row is sixteen texts and their colours: the sort orders indices, each row's sort key
+  // worked out once, and then moves every row once.
   const size_t n = static_cast<size_t>(count_);
-  std::vector<int> kinds(n);
+  std::vector<CellSortKey> keys(n);
   std::vector<size_t> order(n);
   for (size_t i = 0; i < n; ++i) {
-    kinds[i] = CellTextKind(rows_[i].texts[c]);
+    keys[i] = MakeCellSortKey(rows_[i].texts[c]);
     order[i] = i;
   }
   // Stable, so that rows with equal keys keep the order the query produced them in.
   std::stable_sort(order.begin(), order.end(), [&](size_t x, size_t y) {
-    const int d = CompareCellTextsOfKind(rows_[x].texts[c], kinds[x], rows_[y].texts[c], kinds[y]);
+    const int d = CompareCellTextsWithKeys(rows_[x].texts[c], keys[x], rows_[y].texts[c], keys[y]);
     return ascending ? d < 0 : d > 0;
   });
   // Row i takes the row at order[i], one cycle of the permutation at a time; a placed row

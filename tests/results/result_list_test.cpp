@@ -133,6 +133,24 @@ TEST(Sorting, PriceColumnSortsByValueWithDashesLast) {
   EXPECT_EQ(Column(list, 0).back(), u"25");
 }
 
+// A sort compares by keys made once per cell; they must decide every pair exactly as the
+// texts do: times, letters of either case, Chinese at any place, texts of any length.
+TEST(CellComparison, SortKeysDecideAsTheTexts) {
+  std::mt19937 rnd(5);
+  const std::u16string alphabet = u"0189:. aAbB北上－/" + std::u16string(1, u'\0');
+  Texts pool = {u"", u"08:15", u"08:15 ", u"北京南", u"25", u"03/04/2007"};
+  for (int i = 0; i < 400; ++i) {
+    std::u16string t;
+    for (size_t n = rnd() % 9; n > 0; --n) t += alphabet[rnd() % alphabet.size()];
+    pool.push_back(t);
+  }
+  for (const auto& a : pool)
+    for (const auto& b : pool)
+      ASSERT_EQ(CompareCellTextsWithKeys(a, MakeCellSortKey(a), b, MakeCellSortKey(b)),
+                CompareCellTexts(a, b))
+          << test::U8(a) << " / " << test::U8(b);
+}
+
 TEST(CellComparison, TotalOrderOnRandomMixes) {
   // Prices, integers, berth prices, dates, "－", empty, times and texts: the comparison is
   // antisymmetric and transitive, and sorting is independent of the starting order.
