@@ -6,7 +6,7 @@
 
 namespace tavra {
 
-void CheckRide(const StopInfo& from, const StopInfo& to, RecordDamage& damage) {
+int CheckRide(const StopInfo& from, const StopInfo& to, RecordDamage& damage) {
   using namespace stop_record;
   if (!IsClockTime(from.depart))
     damage.Note(StopTable, from.row, kDepart, from.depart, "is no time where the train is boarded");
@@ -15,16 +15,18 @@ void CheckRide(const StopInfo& from, const StopInfo& to, RecordDamage& damage) {
   if (to.km < from.km)
     damage.Note(StopTable, to.row, kKm, ZeroPadded(to.km, static_cast<int>(kKm.len)),
                 "is less than the distance where the train is boarded");
-  if (RunningMinutes(from, to) < 0)
+  const int minutes = RunningMinutes(from, to);
+  if (minutes < 0)
     damage.Note(StopTable, to.row, kDay, to.day, "puts the arrival before the departure");
   // Fare distances exist only where both calls have a fare-distance row.
-  if (IsNone5(from.fareRow) || IsNone5(to.fareRow)) return;
+  if (IsNone5(from.fareRow) || IsNone5(to.fareRow)) return minutes;
   const RecordField& fareKm = fare_distance_record::kKm;
   for (size_t i = 0; i < from.fareKm.size(); ++i)
     if (to.fareKm[i] < from.fareKm[i])
       damage.Note(FareDistanceTable, ParseLeadingInt(to.fareRow), fareKm.At(i),
                   ZeroPadded(to.fareKm[i], static_cast<int>(fareKm.len)),
                   "is less than the fare distance where the train is boarded");
+  return minutes;
 }
 
 }  // namespace tavra

@@ -8,7 +8,8 @@ namespace tavra {
 
 // Notes in `damage` the first field that makes the ride from `from` to `to` impossible: a
 // time missing where the train is boarded or left, a distance or fare distance smaller
-// than where it is boarded, an arrival before the departure.
-void CheckRide(const StopInfo& from, const StopInfo& to, RecordDamage& damage);
+// than where it is boarded, an arrival before the departure. Returns the ride's running
+// minutes (RunningMinutes), which the check works out anyway.
+int CheckRide(const StopInfo& from, const StopInfo& to, RecordDamage& damage);
 
 }  // namespace tavra

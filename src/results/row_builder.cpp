@@ -33,13 +33,13 @@ int BuildResultRow(FareState& state, ResultRow& row, SortListModel& list, RowSty
   const StopInfo& from = state.m_fromStop;
   const StopInfo& to = state.m_toStop;
 
-  CheckRide(from, to, state.m_damage);
+  const int minutes = CheckRide(from, to, state.m_damage);
   // Texts are assigned into the row's own buffers, which it keeps between queries.
   row.fromName.assign(StationNameView(data, from.station));
   row.departText = ClockText(from.depart);
   row.toName.assign(StationNameView(data, to.station));
   row.arriveText = ClockText(to.arrive);
-  row.durationText = DurationText(RunningMinutes(from, to));
+  row.durationText = DurationText(minutes);
   row.distanceText = DecimalText(to.km - from.km);
   row.SetFareDistances(from, to);
 
