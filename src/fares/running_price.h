@@ -9,8 +9,6 @@ namespace tavra {
 
 class RunningPrice {
  public:
-  enum class Form : uint8_t { kEmpty, kWhole, kOneDecimal };
-
   void Clear() {
     m_amount = m_printed = 0;
     m_form = Form::kEmpty;
@@ -24,7 +22,6 @@ class RunningPrice {
   void SetOneDecimal(double v);
 
   bool Empty() const { return m_form == Form::kEmpty; }
-  Form TextForm() const { return m_form; }
   // What the text reads as with its fraction (ReadAmount), and its whole part (ReadWhole).
   double Amount() const { return m_amount; }
   int Whole() const;  // the whole part of either text is the amount truncated toward zero
@@ -33,6 +30,7 @@ class RunningPrice {
   void WriteText(std::u16string& out) const;
 
  private:
+  enum class Form : uint8_t { kEmpty, kWhole, kOneDecimal };
   double m_amount = 0;
   double m_printed = 0;  // the value the text is printed from
   Form m_form = Form::kEmpty;

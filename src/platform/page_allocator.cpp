@@ -5,9 +5,13 @@
 #include <cstdlib>
 
 namespace tavra::page_allocation {
+namespace {
+constexpr size_t kHugePage = size_t{2} << 20;
+}  // namespace
 
 void* Allocate(size_t bytes) {
-  if (!Whole(bytes)) {
+  // From a quarter page on, so that such a block takes at most four times its size.
+  if (bytes < kHugePage / 4) {
     if (void* p = std::malloc(bytes > 0 ? bytes : 1)) return p;
     throw std::bad_alloc();
   }
@@ -21,7 +25,7 @@ void* Allocate(size_t bytes) {
   return p;
 }
 
-void Free(void* p, size_t) noexcept {
+void Free(void* p) noexcept {
   std::free(p);  // malloc and aligned_alloc blocks alike
 }
 

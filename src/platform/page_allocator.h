@@ -1,22 +1,16 @@
 #pragma once
 // An allocator for a container made whole in advance, such as the rows a query fills: a
-// block of a quarter of a 2 MiB page or more is taken in whole 2 MiB pages on a 2 MiB boundary and
-// advised for 2 MiB pages, so that a fresh process makes it with one page fault instead of
-// one for every 4 KiB it constructs. Smaller blocks come from the heap as usual.
+// block of a quarter of a 2 MiB page or more is taken in whole 2 MiB pages on a 2 MiB
+// boundary and advised for 2 MiB pages, so that a fresh process makes it with one page
+// fault instead of one for every 4 KiB it constructs. Smaller blocks come from the heap.
 #include <cstddef>
 #include <new>
 
 namespace tavra {
 
 namespace page_allocation {
-inline constexpr size_t kHugePage = size_t{2} << 20;
-// Whole pages are taken from a quarter page on, so such a block takes at most four times its
-// size; allocation and release each decide by the size alone.
-inline bool Whole(size_t bytes) {
-  return bytes >= kHugePage / 4;
-}
 void* Allocate(size_t bytes);  // throws std::bad_alloc
-void Free(void* p, size_t bytes) noexcept;
+void Free(void* p) noexcept;
 }  // namespace page_allocation
 
 template <typename T>
@@ -30,7 +24,7 @@ struct PageAllocator {
     if (n > static_cast<size_t>(-1) / sizeof(T)) throw std::bad_array_new_length();
     return static_cast<T*>(page_allocation::Allocate(n * sizeof(T)));
   }
-  void deallocate(T* p, size_t n) noexcept { page_allocation::Free(p, n * sizeof(T)); }
+  void deallocate(T* p, size_t) noexcept { page_allocation::Free(p); }
 
   template <typename U>
   bool operator==(const PageAllocator<U>&) const {
