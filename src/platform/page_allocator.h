@@ -2,7 +2,7 @@
 // An allocator for a container made whole in advance, such as the rows a query fills: a
 // block of a quarter of a 2 MiB page or more is taken in whole 2 MiB pages on a 2 MiB
 // boundary and advised for 2 MiB pages, so that a fresh process makes it with one page
-// fault instead of one for every 4 KiB it constructs. Smaller blocks come from the heap.
+// fault instead of one for every 4 KiB it constructs.
 #include <cstddef>
 #include <new>
 
@@ -10,7 +10,8 @@ namespace tavra {
 
 namespace page_allocation {
 void* Allocate(size_t bytes);  // throws std::bad_alloc
-void Free(void* p) noexcept;
+// `bytes` as allocated: the size alone tells how the block was taken.
+void Free(void* p, size_t bytes) noexcept;
 }  // namespace page_allocation
 
 template <typename T>
@@ -24,7 +25,7 @@ struct PageAllocator {
     if (n > static_cast<size_t>(-1) / sizeof(T)) throw std::bad_array_new_length();
     return static_cast<T*>(page_allocation::Allocate(n * sizeof(T)));
   }
-  void deallocate(T* p, size_t) noexcept { page_allocation::Free(p); }
+  void deallocate(T* p, size_t n) noexcept { page_allocation::Free(p, n * sizeof(T)); }
 
   template <typename U>
   bool operator==(const PageAllocator<U>&) const {
