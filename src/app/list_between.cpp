@@ -13,9 +13,9 @@
 namespace tavra {
 namespace {
 
-// A train field's first four units, lower-cased, packed high to low: comparing keys as
-// numbers orders the fields as CompareNoCase does, up to four units. The fields are four
-// digits, so longer ones (damaged records) are the only ones compared as texts.
+// A train field's units, lower-cased, packed high to low (Field cuts the field to its
+// four units): comparing keys as numbers orders the fields as CompareNoCase does.
+static_assert(stop_record::kTrain.Length() <= 4);
 uint64_t TrainKey(std::u16string_view train) {
   uint64_t key = 0;
   for (size_t i = 0; i < 4; ++i) {
@@ -37,9 +37,9 @@ struct ArrivalCall {
 // The order of CompareNoCase on the train fields.
 bool TrainBefore(const ArrivalCall& a, const ArrivalCall& b) {
   if (a.key != b.key) return a.key < b.key;
-  // Equal keys: the padding 0 orders a shorter field first, as the comparison does.
-  if (a.train.size() <= 4 || b.train.size() <= 4) return a.train.size() < b.train.size();
-  return CompareNoCase(a.train, b.train) < 0;
+  // Equal keys: the padding 0 orders a field cut short by its record first, as the
+  // comparison does.
+  return a.train.size() < b.train.size();
 }
 
 }  // namespace
