@@ -4,7 +4,7 @@
 
 namespace tavra {
 
-int ParseLeadingInt(std::u16string_view text) {
+int ParseLeadingIntSlow(std::u16string_view text) {
   size_t i = 0;
   while (i < text.size() && text[i] == u' ') ++i;
   long long value = 0;

@@ -18,9 +18,23 @@ inline std::u16string_view Field(std::u16string_view record, const RecordField& 
   return Field(record, field.pos, field.Length());
 }
 
+// ParseLeadingInt for any text.
+int ParseLeadingIntSlow(std::u16string_view text);
+
 // Leading blanks skipped, decimal digits read up to the first other character; an empty
 // or non-numeric text reads as 0. Saturates instead of overflowing.
-int ParseLeadingInt(std::u16string_view text);
+// Queries read row references of four or five digits several times per line, so a text
+// of at most nine digits, which cannot overflow, is read here without a call.
+inline int ParseLeadingInt(std::u16string_view text) {
+  if (text.empty() || text.size() > 9) return ParseLeadingIntSlow(text);
+  int value = 0;
+  for (char16_t c : text) {
+    const unsigned digit = static_cast<unsigned>(c) - u'0';
+    if (digit > 9) return ParseLeadingIntSlow(text);
+    value = value * 10 + static_cast<int>(digit);
+  }
+  return value;
+}
 
 // `field` of `record` read as a leading integer.
 inline int ReadInt(std::u16string_view record, const RecordField& field) {

@@ -109,6 +109,10 @@ TEST(RecordFields, LeadingIntegerParse) {
   EXPECT_EQ(ParseLeadingInt(u"K4"), 0);
   EXPECT_EQ(ParseLeadingInt(u""), 0);
   EXPECT_EQ(ParseLeadingInt(u"99999999999999"), 2147483647);
+  // Nine digits and less are read inline; a stop within them falls to the general reading.
+  EXPECT_EQ(ParseLeadingInt(u"999999999"), 999999999);
+  EXPECT_EQ(ParseLeadingInt(u"12 3"), 12);
+  EXPECT_EQ(ParseLeadingInt(u"2147483648"), 2147483647);
 }
 
 }  // namespace
