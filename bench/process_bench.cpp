@@ -151,7 +151,8 @@ void BM_Process(benchmark::State& state, int which, Run what) {
       if (!set.database.empty() && access("/usr/bin/sqlite3", X_OK) == 0) {
         // The station name is a literal in the statement, as a user would type it.
         std::string sql = kSqlStationQuery;
-        sql.replace(sql.find("?1"), 2, "'" + Utf16ToUtf8(b.stationName) + "'");
+        const std::string literal = "'" + Utf16ToUtf8(b.stationName) + "'";
+        for (size_t at; (at = sql.find("?1")) != std::string::npos;) sql.replace(at, 2, literal);
         state.SetLabel(Utf16ToUtf8(b.stationName));
         return RunChildren(state, {"/usr/bin/sqlite3", set.database, sql}, true);
       }

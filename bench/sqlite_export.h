@@ -16,16 +16,25 @@ namespace tavra::bench {
 bool ExportToSqlite(const TimetableData& data, sqlite3* db, std::string& error);
 
 // The queries, one parameter per station name or train number (UTF-8).
+// A station's lines as the list shows them: each train leaving it with its terminus call,
+// each train ending there with its origin call, in the order of the time at the station.
 inline constexpr const char* kSqlStationQuery =
-    "SELECT t.number, o.name, e.name, c.arrive, c.depart, c.day, c.km"
+    "SELECT t.number, s.name, c.depart, e.name, x.arrive, o.name, x.km - c.km, c.depart"
     " FROM stations s JOIN calls c ON c.station = s.id JOIN trains t ON t.id = c.train"
+    " JOIN calls x ON x.train = t.id AND x.seq = t.calls - 1"
     " JOIN stations o ON o.id = t.origin JOIN stations e ON e.id = t.terminal"
-    " WHERE s.name = ?1";
+    " WHERE s.name = ?1 AND c.seq < t.calls - 1"
+    " UNION ALL"
+    " SELECT t.number, o.name, x.depart, s.name, c.arrive, o.name, c.km - x.km, c.arrive"
+    " FROM stations s JOIN calls c ON c.station = s.id JOIN trains t ON t.id = c.train"
+    " JOIN calls x ON x.train = t.id AND x.seq = 0 JOIN stations o ON o.id = t.origin"
+    " WHERE s.name = ?1 AND c.seq = t.calls - 1 AND c.seq > 0"
+    " ORDER BY 8";
 inline constexpr const char* kSqlBetweenQuery =
     "SELECT t.number, a.depart, a.day, b.arrive, b.day, b.km - a.km"
     " FROM stations sa JOIN calls a ON a.station = sa.id"
     " JOIN stations sb JOIN calls b ON b.station = sb.id AND b.train = a.train AND b.seq > a.seq"
-    " JOIN trains t ON t.id = a.train WHERE sa.name = ?1 AND sb.name = ?2";
+    " JOIN trains t ON t.id = a.train WHERE sa.name = ?1 AND sb.name = ?2 ORDER BY a.depart";
 // A number typed with digits only also finds the numbers with a letter before them.
 inline constexpr const char* kSqlTrainQuery =
     "SELECT t.number, so.name, o.depart, se.name, e.arrive, e.day, e.km - o.km"
