@@ -49,10 +49,24 @@ inline bool IsNone5(std::u16string_view field) {
   return field == kNone5;
 }
 
-// Blanks are spaces and the control characters tab to carriage return.
-std::u16string_view TrimRight(std::u16string_view text);
-std::u16string_view TrimLeft(std::u16string_view text);
-std::u16string_view Trim(std::u16string_view text);
+// Blanks are spaces and the control characters tab to carriage return. Every name a line
+// shows is trimmed, so these are inline.
+inline bool IsBlank(char16_t c) {
+  return c == u' ' || (c >= u'\t' && c <= u'\r');
+}
+inline std::u16string_view TrimRight(std::u16string_view text) {
+  size_t n = text.size();
+  while (n > 0 && IsBlank(text[n - 1])) --n;
+  return text.substr(0, n);
+}
+inline std::u16string_view TrimLeft(std::u16string_view text) {
+  size_t b = 0;
+  while (b < text.size() && IsBlank(text[b])) ++b;
+  return text.substr(b);
+}
+inline std::u16string_view Trim(std::u16string_view text) {
+  return TrimRight(TrimLeft(text));
+}
 
 // A non-negative number printed with leading zeros in `width` digits ("%0*d").
 std::u16string ZeroPadded(int value, int width);

@@ -85,11 +85,9 @@ int BuildResultRow(FareState& state, ResultRow& row, SortListModel& list, RowSty
       done.arriveText,   done.originTerminal, done.classText,   done.distanceText,
       done.durationText, done.hardSeat,       done.softSeat,    done.secondClass,
       done.firstClass,   done.hardSleeper,    done.softSleeper, done.sortKey};
-  const int item = list.AppendRow(texts);
   // A train starting where the traveller boards is shown in red.
   const Color text = done.fromName == done.originName ? kRed : kBlack;
-  const int line = list.RowCount() - 1;
-  list.SetRowColors(line, 0, 14, text, kWhite);
+  const int item = list.AppendRow(texts, 14, text, kWhite);
   list.AllowSort(true);
   return item;
 }

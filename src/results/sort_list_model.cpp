@@ -34,14 +34,26 @@ int SortListModel::AppendRow(std::vector<std::u16string> texts) {
 }
 
 int SortListModel::AppendRow(std::span<const std::u16string_view> texts) {
+  return AppendRow(texts, -1, m_crText, m_crBack);
+}
+
+int SortListModel::AppendRow(std::span<const std::u16string_view> texts, int last, Color text,
+                             Color back) {
   const size_t n = static_cast<size_t>(m_nColumns);
   if (static_cast<size_t>(count_) == rows_.size()) rows_.emplace_back();
   ListRow& row = rows_[static_cast<size_t>(count_++)];
   row.texts.resize(n);
   for (size_t c = 0; c < n; ++c)
     row.texts[c].assign(c < texts.size() ? texts[c] : std::u16string_view());
-  row.textColors.assign(n, m_crText);
-  row.backColors.assign(n, m_crBack);
+  const size_t colored = static_cast<size_t>(std::clamp(last + 1, 0, m_nColumns));
+  row.textColors.resize(n);
+  row.backColors.resize(n);
+  std::fill_n(row.textColors.begin(), colored, text == kDefaultColor ? m_crText : text);
+  std::fill(row.textColors.begin() + static_cast<ptrdiff_t>(colored), row.textColors.end(),
+            m_crText);
+  std::fill_n(row.backColors.begin(), colored, back == kDefaultColor ? m_crBack : back);
+  std::fill(row.backColors.begin() + static_cast<ptrdiff_t>(colored), row.backColors.end(),
+            m_crBack);
   Changed();
   return RowCount() - 1;
 }

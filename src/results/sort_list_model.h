@@ -35,6 +35,9 @@ class SortListModel {
   // The same from views: the texts are copied into a row that keeps its buffers from the
   // rows deleted before, so that a list filled again allocates almost nothing.
   int AppendRow(std::span<const std::u16string_view> texts);
+  // The same with columns 0..`last` in `text` on `back` (kDefaultColor as in SetRowColors):
+  // a result line is appended and coloured in one pass.
+  int AppendRow(std::span<const std::u16string_view> texts, int last, Color text, Color back);
 
   // Ignored outside the rows and columns. kDefaultColor stands for the current default.
   void SetCellColors(int row, int column, Color text, Color back);
