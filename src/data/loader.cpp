@@ -125,6 +125,7 @@ int32_t LoadTimetable(TimetableData& data, const std::string& dataDir) {
   FileReader records;
   if (!records.Open(JoinPath(dataDir, kRecordFileName), error))
     return Fail(data, {kRecordFileName, error});
+  records.Reserve(kLoadRunBytes);
   return LoadRecords(data, index, records.Size(),
                      [&](size_t n, std::string& reason) { return records.Next(n, reason); });
 }

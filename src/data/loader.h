@@ -15,8 +15,9 @@ inline constexpr const char* kRecordFileName = "tavra.sdf";
 // The version the files of a damaged or erased index show (all four bytes 0xFF); refused by
 // the loader, `tavra-data check` and the compiler.
 inline constexpr int32_t kErasedVersion = -1;
-// The record file is read and decoded in runs of about this many bytes.
-inline constexpr size_t kLoadRunBytes = 256 * 1024;
+// The record file is read and decoded in runs of about this many bytes: small enough that a
+// run is still in the cache when it is decoded, and its buffer costs a few pages only.
+inline constexpr size_t kLoadRunBytes = 64 * 1024;
 
 // Loads `dataDir`/tavra.dll and `dataDir`/tavra.sdf into `data`, publishing progress in
 // data.LoadStatus (1, 2, 3). A missing, unreadable or inconsistent file is found before

@@ -74,15 +74,18 @@ bool FileReader::Open(const std::string& path, std::string& error) {
   return fd_ >= 0;
 }
 
+void FileReader::Reserve(size_t bytes) {
+  if (bytes <= capacity_) return;
+  buffer_ = std::make_unique_for_overwrite<unsigned char[]>(bytes);
+  capacity_ = bytes;
+}
+
 const unsigned char* FileReader::Next(size_t n, std::string& error) {
   if (fd_ < 0) {
     error = "is not open";
     return nullptr;
   }
-  if (n > capacity_) {
-    buffer_ = std::make_unique_for_overwrite<unsigned char[]>(n);
-    capacity_ = n;
-  }
+  Reserve(n);
   return ReadFully(fd_, reinterpret_cast<char*>(buffer_.get()), n, error) ? buffer_.get() : nullptr;
 }
 

@@ -18,6 +18,9 @@ class FileReader {
   // read or is not a regular file.
   bool Open(const std::string& path, std::string& error);
   size_t Size() const { return size_; }
+  // Makes the buffer for the largest `n` Next will be asked for, so that it is made (and
+  // its pages are faulted in) once instead of each time a larger run is asked for.
+  void Reserve(size_t bytes);
   // The next `n` bytes, valid until the next call; null with `error` set when the file
   // ends early or cannot be read.
   const unsigned char* Next(size_t n, std::string& error);
