@@ -33,9 +33,9 @@ std::u16string SpeedText(const StopInfo& from, const StopInfo& to) {
 
 bool QueryCore::OnResultClick(int item) {
   if (item < 0 || item >= m_list.RowCount()) return false;
-  const std::vector<std::u16string>& texts = m_list.Row(item).texts;
+  const CellTexts texts = m_list.Row(item).texts;
   auto text = [&](size_t c) -> std::u16string_view {
-    return c < texts.size() ? std::u16string_view(texts[c]) : std::u16string_view();
+    return c < texts.size() ? texts[c] : std::u16string_view();
   };
   const int lastRow = std::min(m_nLastRow, static_cast<int>(m_rows.size()) - 1);
   const ResultRow* found = nullptr;

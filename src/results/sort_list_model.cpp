@@ -8,6 +8,7 @@
 
 namespace tavra {
 bool SortListModel::SetColumnSpec(std::u16string_view columnText) {
+  const size_t oldColumns = columns_.size();
   for (size_t pos = 0; pos < columnText.size();) {
     size_t end = columnText.find(u';', pos);
     if (end == std::u16string_view::npos) end = columnText.size();
@@ -19,13 +20,36 @@ bool SortListModel::SetColumnSpec(std::u16string_view columnText) {
     ++m_nColumns;
     pos = end + 1;
   }
-  for (ListRow& row : rows_) {
-    row.texts.resize(columns_.size());
-    row.textColors.resize(columns_.size(), m_crText);
-    row.backColors.resize(columns_.size(), m_crBack);
+  if (columns_.size() != oldColumns && !rows_.empty()) {
+    // Rows appended before get empty cells in the new columns: the rows are laid out again.
+    const std::u16string chars = std::move(chars_);
+    const std::vector<CellPlace> cells = std::move(cells_);
+    const std::vector<Color> fore = std::move(textColors_), back = std::move(backColors_);
+    const std::vector<uint32_t> rows = std::move(rows_);
+    DeleteAllRows();
+    std::vector<std::u16string_view> texts(oldColumns);
+    for (uint32_t first : rows) {
+      for (size_t c = 0; c < oldColumns; ++c)
+        texts[c] =
+            std::u16string_view(chars).substr(cells[first + c].begin, cells[first + c].length);
+      const size_t at = cells_.size();
+      AppendCells(texts);
+      std::copy_n(fore.begin() + first, oldColumns,
+                  textColors_.begin() + static_cast<ptrdiff_t>(at));
+      std::copy_n(back.begin() + first, oldColumns,
+                  backColors_.begin() + static_cast<ptrdiff_t>(at));
+    }
   }
   Changed();
   return true;
+}
+
+ListRow SortListModel::Row(int row) const {
+  const size_t first = rows_[static_cast<size_t>(row)];
+  const size_t n = static_cast<size_t>(m_nColumns);
+  return {CellTexts(chars_.data(), cells_.data() + first, n),
+          std::span<const Color>(textColors_.data() + first, n),
+          std::span<const Color>(backColors_.data() + first, n)};
 }
 
 int SortListModel::AppendRow(std::vector<std::u16string> texts) {
@@ -37,32 +61,36 @@ int SortListModel::AppendRow(std::span<const std::u16string_view> texts) {
   return AppendRow(texts, -1, m_crText, m_crBack);
 }
 
+void SortListModel::AppendCells(std::span<const std::u16string_view> texts) {
+  const size_t n = static_cast<size_t>(m_nColumns);
+  rows_.push_back(static_cast<uint32_t>(cells_.size()));
+  for (size_t c = 0; c < n; ++c) {
+    const std::u16string_view text = c < texts.size() ? texts[c] : std::u16string_view();
+    cells_.push_back({static_cast<uint32_t>(chars_.size()), static_cast<uint32_t>(text.size())});
+    chars_.append(text);
+  }
+  textColors_.resize(cells_.size(), m_crText);
+  backColors_.resize(cells_.size(), m_crBack);
+}
+
 int SortListModel::AppendRow(std::span<const std::u16string_view> texts, int last, Color text,
                              Color back) {
-  const size_t n = static_cast<size_t>(m_nColumns);
-  if (static_cast<size_t>(count_) == rows_.size()) rows_.emplace_back();
-  ListRow& row = rows_[static_cast<size_t>(count_++)];
-  row.texts.resize(n);
-  for (size_t c = 0; c < n; ++c)
-    row.texts[c].assign(c < texts.size() ? texts[c] : std::u16string_view());
+  AppendCells(texts);
+  const size_t first = rows_.back();
   const size_t colored = static_cast<size_t>(std::clamp(last + 1, 0, m_nColumns));
-  row.textColors.resize(n);
-  row.backColors.resize(n);
-  std::fill_n(row.textColors.begin(), colored, text == kDefaultColor ? m_crText : text);
-  std::fill(row.textColors.begin() + static_cast<ptrdiff_t>(colored), row.textColors.end(),
-            m_crText);
-  std::fill_n(row.backColors.begin(), colored, back == kDefaultColor ? m_crBack : back);
-  std::fill(row.backColors.begin() + static_cast<ptrdiff_t>(colored), row.backColors.end(),
-            m_crBack);
+  std::fill_n(textColors_.begin() + static_cast<ptrdiff_t>(first), colored,
+              text == kDefaultColor ? m_crText : text);
+  std::fill_n(backColors_.begin() + static_cast<ptrdiff_t>(first), colored,
+              back == kDefaultColor ? m_crBack : back);
   Changed();
   return RowCount() - 1;
 }
 
 void SortListModel::SetCellColors(int row, int column, Color text, Color back) {
   if (row < 0 || row >= RowCount() || column < 0 || column >= m_nColumns) return;
-  ListRow& r = rows_[static_cast<size_t>(row)];
-  r.textColors[static_cast<size_t>(column)] = text == kDefaultColor ? m_crText : text;
-  r.backColors[static_cast<size_t>(column)] = back == kDefaultColor ? m_crBack : back;
+  const size_t cell = rows_[static_cast<size_t>(row)] + static_cast<size_t>(column);
+  textColors_[cell] = text == kDefaultColor ? m_crText : text;
+  backColors_[cell] = back == kDefaultColor ? m_crBack : back;
   Changed();
 }
 
@@ -71,10 +99,10 @@ void SortListModel::SetRowColors(int row, int first, int last, Color text, Color
   first = std::max(first, 0);
   last = std::min(last, m_nColumns - 1);
   if (first > last) return;
-  ListRow& r = rows_[static_cast<size_t>(row)];
-  std::fill(r.textColors.begin() + first, r.textColors.begin() + last + 1,
+  const auto at = static_cast<ptrdiff_t>(rows_[static_cast<size_t>(row)]);
+  std::fill(textColors_.begin() + at + first, textColors_.begin() + at + last + 1,
             text == kDefaultColor ? m_crText : text);
-  std::fill(r.backColors.begin() + first, r.backColors.begin() + last + 1,
+  std::fill(backColors_.begin() + at + first, backColors_.begin() + at + last + 1,
             back == kDefaultColor ? m_crBack : back);
   Changed();
 }
@@ -84,30 +112,26 @@ void SortListModel::SortByColumn(int column, bool ascending) {
   m_nSortColumn = column;
   m_bAscending = ascending;
   const size_t c = static_cast<size_t>(column);
-  // A row is sixteen texts and their colours: the sort orders indices, each row's sort key
-  // worked out once, and then moves every row once.
-  const size_t n = static_cast<size_t>(count_);
+  // Each row's sort key is worked out once; the rows are their first cells, so the sort
+  // moves one number per row.
+  const size_t n = rows_.size();
   std::vector<CellSortKey> keys(n);
+  std::vector<std::u16string_view> cell(n);
   std::vector<size_t> order(n);
   for (size_t i = 0; i < n; ++i) {
-    keys[i] = MakeCellSortKey(rows_[i].texts[c]);
+    const CellPlace& place = cells_[rows_[i] + c];
+    cell[i] = std::u16string_view(chars_).substr(place.begin, place.length);
+    keys[i] = MakeCellSortKey(cell[i]);
     order[i] = i;
   }
   // Stable, so that rows with equal keys keep the order the query produced them in.
   std::stable_sort(order.begin(), order.end(), [&](size_t x, size_t y) {
-    const int d = CompareCellTextsWithKeys(rows_[x].texts[c], keys[x], rows_[y].texts[c], keys[y]);
+    const int d = CompareCellTextsWithKeys(cell[x], keys[x], cell[y], keys[y]);
     return ascending ? d < 0 : d > 0;
   });
-  // Row i takes the row at order[i], one cycle of the permutation at a time; a placed row
-  // is marked by order[k] == k.
-  for (size_t start = 0; start < n; ++start) {
-    if (order[start] == start) continue;
-    ListRow first = std::move(rows_[start]);
-    size_t k = start;
-    for (; order[k] != start; k = std::exchange(order[k], k)) rows_[k] = std::move(rows_[order[k]]);
-    rows_[k] = std::move(first);
-    order[k] = k;
-  }
+  std::vector<uint32_t> sorted(n);
+  for (size_t i = 0; i < n; ++i) sorted[i] = rows_[order[i]];
+  rows_ = std::move(sorted);
   Changed();
 }
 
@@ -117,7 +141,11 @@ void SortListModel::OnColumnClick(int column) {
 }
 
 void SortListModel::DeleteAllRows() {
-  count_ = 0;
+  chars_.clear();
+  cells_.clear();
+  textColors_.clear();
+  backColors_.clear();
+  rows_.clear();
   Changed();
 }
 

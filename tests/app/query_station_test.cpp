@@ -57,7 +57,7 @@ test::Source LineNetwork() {
   return s;
 }
 
-std::u16string Trimmed(const std::u16string& text) {
+std::u16string Trimmed(std::u16string_view text) {
   return std::u16string(Trim(text));
 }
 

@@ -83,7 +83,8 @@ TEST_F(StopList, LinesSpeedsAndRouteTexts) {
   EXPECT_EQ(h.m_strTotalKm, u"270");
   EXPECT_EQ(h.m_strTotalTime, u"04:04");
   EXPECT_EQ(h.m_strAvgSpeed, u"66");  // 270 km in 244 minutes
-  EXPECT_EQ(StopListTrainLabel(h), u"车次:" + core_.m_list.Row(0).texts[0] + u" 全程:270km");
+  EXPECT_EQ(StopListTrainLabel(h),
+            u"车次:" + std::u16string(core_.m_list.Row(0).texts[0]) + u" 全程:270km");
   EXPECT_EQ(StopListTimeLabel(h), u"历时:04:04 时速:66km/h");
 
   SortListModel list;

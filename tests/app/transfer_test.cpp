@@ -48,7 +48,10 @@ class Transfers : public ::testing::Test {
       shownLines_.clear();
       for (int r = 0; r < dialog.m_list.RowCount(); ++r) {
         std::u16string line;
-        for (const auto& t : dialog.m_list.Row(r).texts) line += (line.empty() ? u"" : u"|") + t;
+        for (std::u16string_view t : dialog.m_list.Row(r).texts) {
+          if (!line.empty()) line += u"|";
+          line += t;
+        }
         shownLines_.push_back(line);
       }
       return user_(dialog);

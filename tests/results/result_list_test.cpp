@@ -1,3 +1,4 @@
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -11,6 +12,7 @@
 namespace tavra {
 namespace {
 
+using ::testing::ElementsAre;
 using Texts = std::vector<std::u16string>;
 
 std::u16string U16(const std::string& ascii) {
@@ -19,7 +21,7 @@ std::u16string U16(const std::string& ascii) {
 
 Texts Column(const SortListModel& list, size_t column) {
   Texts out;
-  for (int r = 0; r < list.RowCount(); ++r) out.push_back(list.Row(r).texts[column]);
+  for (int r = 0; r < list.RowCount(); ++r) out.emplace_back(list.Row(r).texts[column]);
   return out;
 }
 
@@ -35,6 +37,24 @@ TEST(ColumnSpec, LastEntryWithoutSemicolonAndHiddenColumn) {
   EXPECT_EQ(odd.Columns()[1].width, 5);
 }
 
+// Rows keep their texts and colours through a sort and through columns added after them.
+TEST(ListRows, ColumnsAddedAfterRowsGiveThemEmptyCells) {
+  SortListModel list;
+  list.SetColumnSpec(u"a,1;b,1");
+  list.AppendRow({u"1", u"2"});
+  list.AppendRow({u"3", u"4"});
+  list.SetCellColors(1, 1, kRed, kBlue);
+  list.SortByColumn(0, false);
+  list.SetColumnSpec(u"c,1");
+  ASSERT_EQ(list.ColumnCount(), 3);
+  EXPECT_EQ(list.Row(0).texts, (Texts{u"3", u"4", u""}));
+  EXPECT_EQ(list.Row(1).texts, (Texts{u"1", u"2", u""}));
+  EXPECT_THAT(list.Row(0).textColors, ElementsAre(kBlack, kRed, kBlack));
+  EXPECT_THAT(list.Row(0).backColors, ElementsAre(kWhite, kBlue, kWhite));
+  list.AppendRow({u"5"});
+  EXPECT_EQ(list.Row(2).texts, (Texts{u"5", u"", u""}));
+}
+
 TEST(ListRows, CellColoursOutsideTheListAreIgnored) {
   SortListModel list;
   list.SetColumnSpec(u"a,1;b,1");
@@ -42,7 +62,7 @@ TEST(ListRows, CellColoursOutsideTheListAreIgnored) {
   EXPECT_EQ(list.Row(0).texts, (Texts{u"1", u"2"}));
   for (auto [row, column] : {std::pair{-1, 0}, {1, 0}, {0, -1}, {0, 2}})
     list.SetCellColors(row, column, kRed, kRed);
-  EXPECT_EQ(list.Row(0).textColors, (std::vector<Color>{kBlack, kBlack}));
+  EXPECT_THAT(list.Row(0).textColors, ElementsAre(kBlack, kBlack));
   list.SetDefaultColors(kBlue, kRed);
   list.SetCellColors(0, 1, kDefaultColor, kDefaultColor);  // the default of this moment
   EXPECT_EQ(list.Row(0).textColors[1], kBlue);
@@ -50,7 +70,7 @@ TEST(ListRows, CellColoursOutsideTheListAreIgnored) {
   list.SetRowColors(1, 0, 1, kRed, kRed);
   list.SetRowColors(0, -3, 0, kRed, kWhite);  // a range past either end is cut to the columns
   list.SetRowColors(0, 1, 9, kBlue, kWhite);
-  EXPECT_EQ(list.Row(0).textColors, (std::vector<Color>{kRed, kBlue}));
+  EXPECT_THAT(list.Row(0).textColors, ElementsAre(kRed, kBlue));
 }
 
 TEST(CellComparison, NumbersThenDatesThenTexts) {

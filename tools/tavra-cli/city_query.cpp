@@ -55,8 +55,9 @@ void QueryCities(const TimetableData& data, const std::vector<std::u16string>& f
       if (from == to) continue;
       QueryPair(data, from, to, [&](const SortListModel& found) {
         for (int r = 0; r < found.RowCount(); ++r) {
-          const ListRow& row = found.Row(r);
-          const int at = list.AppendRow(row.texts);
+          const ListRow row = found.Row(r);
+          const std::vector<std::u16string_view> texts(row.texts.begin(), row.texts.end());
+          const int at = list.AppendRow(texts);
           for (size_t c = 0; c < row.texts.size(); ++c)
             list.SetCellColors(at, static_cast<int>(c), row.textColors[c], row.backColors[c]);
         }

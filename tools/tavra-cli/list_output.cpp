@@ -118,7 +118,7 @@ void PrintTable(std::FILE* out, const SortListModel& list, const std::vector<int
   std::fprintf(out, "%s\n", header.c_str());
   std::string line;  // one buffer for every line
   for (int r = 0; r < list.RowCount(); ++r) {
-    const ListRow& row = list.Row(r);
+    const ListRow row = list.Row(r);
     line.clear();
     for (size_t k = 0; k < columns.size(); ++k) {
       const size_t c = static_cast<size_t>(columns[k]);
@@ -136,7 +136,7 @@ nlohmann::ordered_json ResultListJson(const SortListModel& list, std::u16string_
                          rows = nlohmann::ordered_json::array();
   for (int c : columns) names.push_back(Utf16ToUtf8(list.Columns()[static_cast<size_t>(c)].name));
   for (int r = 0; r < list.RowCount(); ++r) {
-    const ListRow& row = list.Row(r);
+    const ListRow row = list.Row(r);
     nlohmann::ordered_json cells = nlohmann::ordered_json::array(),
                            fore = nlohmann::ordered_json::array(),
                            back = nlohmann::ordered_json::array();

@@ -71,7 +71,7 @@ QVariant SortListTableModel::data(const QModelIndex& index, int role) const {
   // views still count may be gone.
   const int r = index.row(), c = index.column();
   if (r < 0 || c < 0 || r >= list_.RowCount() || c >= list_.ColumnCount()) return {};
-  const ListRow& row = list_.Row(r);
+  const ListRow row = list_.Row(r);
   const size_t col = static_cast<size_t>(c);
   switch (role) {
     case Qt::DisplayRole:
@@ -170,7 +170,7 @@ void CSortListCtrl::FitColumns() {
       width = std::max(width, columnWidth(c));
     }
     for (int r = 0; r < m_list.RowCount(); ++r) {
-      const auto& texts = m_list.Row(r).texts;
+      const CellTexts texts = m_list.Row(r).texts;
       if (static_cast<size_t>(c) < texts.size())
         width = std::max(width, cell.horizontalAdvance(ToQString(texts[static_cast<size_t>(c)])) +
                                     2 * kCellPadding + 2);

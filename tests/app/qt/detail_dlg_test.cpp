@@ -104,29 +104,30 @@ TEST_F(QtDetailDlg, ClickOnASortedListOpensThatTrainsStops) {
   d->list()->header()->sectionClicked(0);  // descending: T1 first
   ASSERT_EQ(list.Row(1).texts[0].find(u"K2"), 1u);
   bool seen = false;
-  WhenModal<CTrainDetailDlg>([&] { ClickRow(d->list(), 1); },
-                             [&](CTrainDetailDlg& detail) {
-                               const SortListModel& stops = detail.m_list->list();
-                               ASSERT_EQ(stops.RowCount(), 4);
-                               EXPECT_EQ(stops.Row(0).texts[1], u"天津");
-                               EXPECT_EQ(stops.Row(0).textColors[0], kBlack);  // before the journey
-                               EXPECT_EQ(stops.Row(1).textColors[0], kBlue);   // 北京
-                               EXPECT_EQ(stops.Row(2).textColors[6], kBlue);   // 济南
-                               EXPECT_EQ(stops.Row(3).textColors[0], kBlack);
-                               EXPECT_EQ(detail.m_trainLabel->text().toStdU16String(),
-                                         u"车次:" + list.Row(1).texts[0] + u" 全程:560km");
-                               // The header does not sort this list.
-                               detail.m_list->header()->sectionClicked(1);
-                               EXPECT_EQ(stops.Row(0).texts[1], u"天津");
-                               // Every column shows whole, the list reaches the dialog's edges.
-                               int columns = 0;
-                               for (int c = 0; c < 7; ++c) columns += detail.m_list->columnWidth(c);
-                               EXPECT_LE(columns, detail.m_list->viewport()->width());
-                               EXPECT_EQ(detail.m_list->geometry().bottom(), detail.height() - 1);
-                               ExpectReadable(detail);
-                               Shoot(detail, "train-detail");
-                             },
-                             &seen);
+  WhenModal<CTrainDetailDlg>(
+      [&] { ClickRow(d->list(), 1); },
+      [&](CTrainDetailDlg& detail) {
+        const SortListModel& stops = detail.m_list->list();
+        ASSERT_EQ(stops.RowCount(), 4);
+        EXPECT_EQ(stops.Row(0).texts[1], u"天津");
+        EXPECT_EQ(stops.Row(0).textColors[0], kBlack);  // before the journey
+        EXPECT_EQ(stops.Row(1).textColors[0], kBlue);   // 北京
+        EXPECT_EQ(stops.Row(2).textColors[6], kBlue);   // 济南
+        EXPECT_EQ(stops.Row(3).textColors[0], kBlack);
+        EXPECT_EQ(detail.m_trainLabel->text().toStdU16String(),
+                  u"车次:" + std::u16string(list.Row(1).texts[0]) + u" 全程:560km");
+        // The header does not sort this list.
+        detail.m_list->header()->sectionClicked(1);
+        EXPECT_EQ(stops.Row(0).texts[1], u"天津");
+        // Every column shows whole, the list reaches the dialog's edges.
+        int columns = 0;
+        for (int c = 0; c < 7; ++c) columns += detail.m_list->columnWidth(c);
+        EXPECT_LE(columns, detail.m_list->viewport()->width());
+        EXPECT_EQ(detail.m_list->geometry().bottom(), detail.height() - 1);
+        ExpectReadable(detail);
+        Shoot(detail, "train-detail");
+      },
+      &seen);
   EXPECT_TRUE(seen);
 }
 

@@ -300,8 +300,8 @@ TEST(QtQueryDlgSample, BeijingToShanghaiAndAStationQueryOnTheSampleTimetable) {
   const QFontMetrics metrics(d->list()->font());
   for (int c = 0; c < 15; ++c)
     for (int r = 0; r < list.RowCount(); ++r)
-      EXPECT_LE(metrics.horizontalAdvance(
-                    QString::fromStdU16String(list.Row(r).texts[static_cast<size_t>(c)])),
+      EXPECT_LE(metrics.horizontalAdvance(QString::fromStdU16String(
+                    std::u16string(list.Row(r).texts[static_cast<size_t>(c)]))),
                 d->list()->columnWidth(c))
           << "column " << c << " row " << r;
 

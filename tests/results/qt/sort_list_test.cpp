@@ -29,7 +29,7 @@ class QtSortList : public ::testing::Test {
   std::vector<std::u16string> Column(int c) const {
     std::vector<std::u16string> texts;
     for (int r = 0; r < list.RowCount(); ++r)
-      texts.push_back(list.Row(r).texts[static_cast<size_t>(c)]);
+      texts.emplace_back(list.Row(r).texts[static_cast<size_t>(c)]);
     return texts;
   }
   void ClickHeader(int column) {
