@@ -93,36 +93,47 @@ void PrintTable(std::FILE* out, const SortListModel& list, const std::vector<int
     names.push_back(list.Columns()[static_cast<size_t>(c)].name);
     allWidths.push_back(DisplayWidth(names.back()));
   }
-  for (int r = 0; r < list.RowCount(); ++r)
-    for (size_t k = 0; k < allColumns.size(); ++k)
-      allWidths[k] = std::max(
-          allWidths[k], DisplayWidth(Trim(list.Row(r).texts[static_cast<size_t>(allColumns[k])])));
-  std::vector<int> columns, widths;
+  // Each cell is trimmed and measured once: for the column widths and again for its padding.
+  const size_t n = allColumns.size();
+  std::vector<std::u16string_view> cells(static_cast<size_t>(list.RowCount()) * n);
+  std::vector<int> cellWidths(cells.size());
+  for (int r = 0; r < list.RowCount(); ++r) {
+    const CellTexts texts = list.Row(r).texts;
+    for (size_t k = 0; k < n; ++k) {
+      const size_t at = static_cast<size_t>(r) * n + k;
+      cells[at] = Trim(texts[static_cast<size_t>(allColumns[k])]);
+      cellWidths[at] = DisplayWidth(cells[at]);
+      allWidths[k] = std::max(allWidths[k], cellWidths[at]);
+    }
+  }
+  std::vector<size_t> shown;
+  std::vector<int> widths;
   for (size_t k : ColumnsThatFit(names, allWidths, terminalWidth)) {
-    columns.push_back(allColumns[k]);
+    shown.push_back(k);
     widths.push_back(allWidths[k]);
   }
 
-  auto cell = [&](std::string& line, std::u16string_view text, size_t k, const std::string& start) {
+  auto cell = [&](std::string& line, std::u16string_view text, int width, size_t k,
+                  const std::string& start) {
     if (k > 0) line += "  ";
     line += start;
     AppendUtf8(line, text);
     if (!start.empty()) line += "\x1b[0m";
     // The last column needs no padding.
-    if (k + 1 < columns.size())
-      line.append(static_cast<size_t>(widths[k] - DisplayWidth(text)), ' ');
+    if (k + 1 < shown.size()) line.append(static_cast<size_t>(widths[k] - width), ' ');
   };
   std::string header;
-  for (size_t k = 0; k < columns.size(); ++k)
-    cell(header, list.Columns()[static_cast<size_t>(columns[k])].name, k, "");
+  for (size_t k = 0; k < shown.size(); ++k)
+    cell(header, names[shown[k]], DisplayWidth(names[shown[k]]), k, "");
   std::fprintf(out, "%s\n", header.c_str());
   std::string line;  // one buffer for every line
   for (int r = 0; r < list.RowCount(); ++r) {
     const ListRow row = list.Row(r);
     line.clear();
-    for (size_t k = 0; k < columns.size(); ++k) {
-      const size_t c = static_cast<size_t>(columns[k]);
-      cell(line, Trim(row.texts[c]), k, colour ? ColourStart(row.textColors[c]) : "");
+    for (size_t k = 0; k < shown.size(); ++k) {
+      const size_t at = static_cast<size_t>(r) * n + shown[k];
+      const size_t c = static_cast<size_t>(allColumns[shown[k]]);
+      cell(line, cells[at], cellWidths[at], k, colour ? ColourStart(row.textColors[c]) : "");
     }
     std::fprintf(out, "%s\n", line.c_str());
   }

@@ -21,6 +21,7 @@ int Width(char32_t c) {
   if (c < 0x20 || (c >= 0x7F && c < 0xA0)) return 0;  // control characters
   if (c < 0x0300) return 1;   // most of every table is here: no range below is searched
   if (c <= 0x036F) return 0;  // combining marks
+  if (c >= 0x4E00 && c <= 0x9FFF) return 2;  // the common ideographs: nearly every name
   for (const Range& r : kWide)
     if (c >= r.first && c <= r.last) return 2;
   return 1;
