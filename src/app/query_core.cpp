@@ -22,6 +22,7 @@ QueryCore::QueryCore(const TimetableData& data, std::unique_ptr<QueryControls> c
 QueryCore::QueryCore(const TimetableData& data, QueryControls& controls, UserMessages& messages)
     : FareState(data), m_controls(controls), m_messages(messages), m_rows(kInitialRows) {
   m_list.SetColumnSpec(texts::kResultColumns);
+  m_list.Reserve(kInitialRows, kInitialRowChars);
   m_list.AllowSort(true);
 }
 

@@ -36,6 +36,8 @@ std::u16string DamagedDataMessage(const RecordDamage& damage);
 class QueryCore : public FareState {
  public:
   static constexpr int32_t kInitialRows = 800;
+  // About what a result line's sixteen texts take together.
+  static constexpr size_t kInitialRowChars = 96;
 
   // A core that speaks to nobody: no controls and no user (questions are answered No).
   // Enough to build rows and price them.

@@ -140,6 +140,15 @@ void SortListModel::OnColumnClick(int column) {
   SortByColumn(column, !(column == m_nSortColumn && m_bAscending));
 }
 
+void SortListModel::Reserve(size_t rows, size_t chars) {
+  const size_t cells = rows * static_cast<size_t>(m_nColumns);
+  chars_.reserve(rows * chars);
+  cells_.reserve(cells);
+  textColors_.reserve(cells);
+  backColors_.reserve(cells);
+  rows_.reserve(rows);
+}
+
 void SortListModel::DeleteAllRows() {
   chars_.clear();
   cells_.clear();

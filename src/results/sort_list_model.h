@@ -105,6 +105,9 @@ class SortListModel {
   // A header click: ascending, or descending when the column was just sorted ascending.
   void OnColumnClick(int column);
 
+  // Room for `rows` rows of about `chars` characters each, so that a list filling up does
+  // not copy its cells again at each growth.
+  void Reserve(size_t rows, size_t chars);
   // The rows' storage is kept for the rows appended next.
   void DeleteAllRows();
 
