@@ -9,9 +9,9 @@ namespace tavra::cli {
 
 bool LoadForCli(TimetableData& data, const Options& options) {
   DataFolderChoice where = ChooseDataFolder(options.dataDir, {kIndexFileName, kRecordFileName});
-  std::thread loader = StartLoader(data, where.folder);
-  loader.join();
-  if (data.Status() == kLoadComplete) return true;
+  // Nothing runs while a terminal command waits for its timetable, so the load runs on
+  // this thread: a loader thread would only be started to be joined.
+  if (LoadTimetable(data, where.folder) == kLoadComplete) return true;
   std::fprintf(stderr, "%s (%s)\n", data.loadError.Text().c_str(), where.PlacesText().c_str());
   return false;
 }
