@@ -16,8 +16,9 @@ JsonOutput::JsonOutput(Format format)
     : format_(format), results_(nlohmann::ordered_json::array()) {}
 
 void JsonOutput::Add(const std::string& command, nlohmann::ordered_json result) {
+  // The result's members are moved after the command's name: a list's rows are not copied.
   nlohmann::ordered_json named = {{"command", command}};
-  named.update(result);
+  for (auto& item : result.items()) named[item.key()] = std::move(item.value());
   result = std::move(named);
   if (format_ == Format::Jsonl)
     std::printf(

@@ -157,12 +157,19 @@ nlohmann::ordered_json ResultListJson(const SortListModel& list, std::u16string_
       fore.push_back(ColourName(row.textColors[c]));
       back.push_back(ColourName(row.backColors[c]));
     }
-    rows.push_back({{"cells", cells}, {"textColors", fore}, {"backColors", back}});
+    // Members are moved in, not copied as a braced list would.
+    nlohmann::ordered_json line = nlohmann::ordered_json::object();
+    line["cells"] = std::move(cells);
+    line["textColors"] = std::move(fore);
+    line["backColors"] = std::move(back);
+    rows.push_back(std::move(line));
   }
-  return {{"columns", names},
-          {"rows", rows},
-          {"count", list.RowCount()},
-          {"label", Utf16ToUtf8(countLabel)}};
+  nlohmann::ordered_json result = nlohmann::ordered_json::object();
+  result["columns"] = std::move(names);
+  result["rows"] = std::move(rows);
+  result["count"] = list.RowCount();
+  result["label"] = Utf16ToUtf8(countLabel);
+  return result;
 }
 
 bool ColourWanted(std::FILE* out) {
