@@ -29,9 +29,7 @@ bool SortListModel::SetColumnSpec(std::u16string_view columnText) {
     DeleteAllRows();
     std::vector<std::u16string_view> texts(oldColumns);
     for (uint32_t first : rows) {
-      for (size_t c = 0; c < oldColumns; ++c)
-        texts[c] =
-            std::u16string_view(chars).substr(cells[first + c].begin, cells[first + c].length);
+      for (size_t c = 0; c < oldColumns; ++c) texts[c] = CellText(chars.data(), cells[first + c]);
       const size_t at = cells_.size();
       AppendCells(texts);
       std::copy_n(fore.begin() + first, oldColumns,
@@ -119,8 +117,7 @@ void SortListModel::SortByColumn(int column, bool ascending) {
   std::vector<std::u16string_view> cell(n);
   std::vector<size_t> order(n);
   for (size_t i = 0; i < n; ++i) {
-    const CellPlace& place = cells_[rows_[i] + c];
-    cell[i] = std::u16string_view(chars_).substr(place.begin, place.length);
+    cell[i] = CellText(chars_.data(), cells_[rows_[i] + c]);
     keys[i] = MakeCellSortKey(cell[i]);
     order[i] = i;
   }

@@ -24,15 +24,17 @@ struct ListColumn {
 struct CellPlace {
   uint32_t begin = 0, length = 0;
 };
+// The text at `place` in a list's characters.
+inline std::u16string_view CellText(const char16_t* chars, const CellPlace& place) {
+  return {chars + place.begin, place.length};
+}
 
 // A row's texts as views; valid until the list changes.
 class CellTexts {
  public:
   CellTexts(const char16_t* chars, const CellPlace* cells, size_t count)
       : chars_(chars), cells_(cells), count_(count) {}
-  std::u16string_view operator[](size_t c) const {
-    return {chars_ + cells_[c].begin, cells_[c].length};
-  }
+  std::u16string_view operator[](size_t c) const { return CellText(chars_, cells_[c]); }
   size_t size() const { return count_; }
 
   class const_iterator {
